@@ -1,0 +1,177 @@
+#include "app/cli.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "edit/code_writer.h"
+#include "form/code_text.h"
+#include "form/keywords.h"
+#include "form/reader.h"
+
+namespace tessaly {
+
+namespace {
+
+constexpr const char* kProgramTitle = "Tessaly " TESSALY_VERSION;
+
+std::string dumpElements(const ElementList& list) {
+    nlohmann::ordered_json out = nlohmann::ordered_json::array();
+    for (const sElement& e : list) {
+        nlohmann::ordered_json element;
+        element["KeyWord"] = e.KeyWord;
+        element["Sort"] = e.Sort;
+        element["Line"] = e.Line;
+        element["Position"] = e.Position;
+        element["Code"] = e.Code;
+        nlohmann::ordered_json params = nlohmann::ordered_json::array();
+        for (const sParameter& p : e.Parameters) {
+            params.push_back({{"Name", p.Name},
+                              {"Value", p.Value},
+                              {"Type", p.Type},
+                              {"Mandatory", int(p.Mandatory)}});
+        }
+        element["Parameters"] = std::move(params);
+        out.push_back(std::move(element));
+    }
+    // Form code may hold bytes that are not UTF-8; show them as U+FFFD instead of failing.
+    return out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+}  // namespace
+
+std::string usageText() {
+    std::ostringstream s;
+    s << kProgramTitle << " - a live preview and editor for PureBasic form code\n"
+      << "\n"
+      << "Usage:\n"
+      << "  tessaly [FILE]            open the window; the code comes from FILE or the clipboard\n"
+      << "  tessaly --dump FILE       print how FILE is read, as JSON\n"
+      << "  tessaly --format FILE     print FILE with every listed call line rewritten\n"
+      << "\n"
+      << "Options:\n"
+      << "  --keywords PATH           use this keyword file instead of keywords.json\n"
+      << "  --help                    show this text\n"
+      << "  --version                 show the version\n";
+    return s.str();
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine cl;
+    auto fail = [&cl](std::string message) {
+        cl.mode = CommandLine::Mode::Error;
+        cl.error = std::move(message);
+        return cl;
+    };
+    bool modeGiven = false;
+    bool onlyFiles = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (!onlyFiles && a == "--") {
+            onlyFiles = true;
+        } else if (!onlyFiles && (a == "--help" || a == "-h")) {
+            cl.mode = CommandLine::Mode::Help;
+            return cl;
+        } else if (!onlyFiles && (a == "--version" || a == "-v")) {
+            cl.mode = CommandLine::Mode::Version;
+            return cl;
+        } else if (!onlyFiles && (a == "--dump" || a == "--format")) {
+            if (modeGiven) return fail("choose one of --dump and --format");
+            if (i + 1 >= args.size()) return fail(a + " needs a FILE");
+            if (!cl.file.empty()) return fail("more than one FILE given");
+            cl.mode = a == "--dump" ? CommandLine::Mode::Dump : CommandLine::Mode::Format;
+            cl.file = args[++i];
+            modeGiven = true;
+        } else if (!onlyFiles && a == "--keywords") {
+            if (i + 1 >= args.size()) return fail("--keywords needs a PATH");
+            cl.keywordsPath = args[++i];
+        } else if (!onlyFiles && a.size() > 1 && a[0] == '-') {
+            return fail("unknown option " + a);
+        } else {
+            if (!cl.file.empty()) return fail("more than one FILE given");
+            cl.file = a;
+        }
+    }
+    return cl;
+}
+
+bool readWholeFile(const std::string& path, std::string& contents, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = std::strerror(errno);
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) {
+        error = "read error";
+        return false;
+    }
+    contents = buffer.str();
+    return true;
+}
+
+int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostream& out,
+                   std::ostream& err) {
+    switch (cl.mode) {
+        case CommandLine::Mode::Help:
+            out << usageText();
+            return 0;
+        case CommandLine::Mode::Version:
+            out << kProgramTitle << "\n";
+            return 0;
+        case CommandLine::Mode::Error:
+            err << "tessaly: " << cl.error << "\n" << "Try 'tessaly --help'.\n";
+            return 2;
+        case CommandLine::Mode::Window:
+            err << "tessaly: this build has no window program\n";
+            return 2;
+        case CommandLine::Mode::Dump:
+        case CommandLine::Mode::Format:
+            break;
+    }
+
+    KeywordLoad keywords;
+    if (!cl.keywordsPath.empty()) {
+        keywords = loadKeywordFile(cl.keywordsPath);
+        if (!keywords.ok) {
+            err << "tessaly: cannot read keyword file '" << cl.keywordsPath
+                << "': " << keywords.error << "\n";
+            return 2;
+        }
+    } else {
+        keywords = loadKeywordTableWithFallback(exeDir);
+        if (!keywords.ok) {
+            err << "tessaly: no keyword table (" << keywords.error
+                << "); no call is recognised\n";
+        }
+    }
+
+    std::string text;
+    std::string error;
+    if (!readWholeFile(cl.file, text, error)) {
+        err << "tessaly: cannot read '" << cl.file << "': " << error << "\n";
+        return 2;
+    }
+
+    CodeText code(text);
+    ElementList list;
+    scanLines(code, keywords.table, list);
+    if (cl.mode == CommandLine::Mode::Dump) {
+        out << dumpElements(list) << "\n";
+        return 0;
+    }
+    for (int i = 0; i < list.count(); ++i) {
+        if (list[i].Sort != kSortWindow && list[i].Sort != kSortGadget) continue;
+        list.select(i);
+        writeCode(list, code);
+    }
+    out << code.text();
+    return out.good() ? 0 : 2;
+}
+
+}  // namespace tessaly

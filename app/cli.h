@@ -1,0 +1,32 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tessaly {
+
+// What the command line asks for.
+struct CommandLine {
+    enum class Mode { Window, Dump, Format, Help, Version, Error };
+    Mode mode = Mode::Window;
+    std::string file;          // the form file (Dump, Format, and optionally Window)
+    std::string keywordsPath;  // --keywords PATH; empty for the usual lookup
+    std::string error;         // Mode::Error: what was wrong with the arguments
+};
+
+// Parses the arguments after the program name. Never throws; bad arguments give Mode::Error.
+CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// Runs every mode but Window and returns the exit status: 0 on success, 2 when a file cannot be
+// read or the arguments are wrong. exeDir is where the installed keywords.json lies.
+int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostream& out,
+                   std::ostream& err);
+
+// Reads a whole file as bytes. Returns false and sets `error` to the reason when it cannot.
+bool readWholeFile(const std::string& path, std::string& contents, std::string& error);
+
+// The usage text shown by --help.
+std::string usageText();
+
+}  // namespace tessaly

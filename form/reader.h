@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "form/code_text.h"
+#include "form/keywords.h"
+#include "form/model.h"
+
+namespace tessaly {
+
+// Reads one line into elements appended to the list (none when no call is recognised).
+void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& table,
+              ElementList& list);
+
+// Empties the list and reads every line of the code into it, in line order. Leaves the first
+// element current (or none when nothing was read). Pure: touches no control.
+void scanLines(const CodeText& code, const KeywordTable& table, ElementList& list);
+
+// The steps of a reading that act on controls. The reading procedure calls them in a fixed
+// order; the window layer implements them, tests record them. Defaults do nothing.
+class ReadFormHooks {
+public:
+    virtual ~ReadFormHooks() = default;
+    // Destroys the preview control of a gadget element of the previous reading. Called with every
+    // non-zero number; the implementation ignores numbers that name no live control.
+    virtual void destroyGadget(int32_t /*gadget*/) {}
+    // Empties the element picker and enables it.
+    virtual void clearPicker() {}
+    // Empties the Parameters and Flags pages.
+    virtual void resetPages() {}
+    virtual void setFlagsTabDisabled(bool /*disabled*/) {}
+    virtual void disablePicker() {}
+    // Opens (or reuses) the preview window used when the code has no window line.
+    virtual void openDefaultWindow() {}
+    // Builds the preview controls and the picker entries for the freshly read list.
+    virtual void buildPreview(ElementList& /*list*/) {}
+    // Selects picker entry 0 and shows the element it names.
+    virtual void showFirstEntry() {}
+    virtual void activateMainWindow() {}
+};
+
+// The whole reading procedure: frees the previous preview controls, reads the code into the
+// list, and has the hooks rebuild picker, pages, tab bar state and preview.
+void readForm(const CodeText& code, const KeywordTable& table, ElementList& list,
+              ReadFormHooks& hooks);
+
+}  // namespace tessaly
