@@ -28,7 +28,8 @@ void readNamedParameters(const sKeyWord& kw, std::string_view line, sElement& el
     const std::vector<std::string_view> names = splitFields(kw.Item);
     for (size_t j = 2; j < names.size(); ++j) {
         sParameter& p = element.Parameters.emplace_back();
-        std::string name = removeChar(trimSpaces(names[j]), '"');
+        // Spaces and double quotes around a name do not count, in whichever order they stand.
+        std::string name(trimSpaces(removeChar(trimSpaces(names[j]), '"')));
         if (name.ends_with("$?")) {
             p.Type = kTypeText;
             p.Mandatory = 0;
