@@ -13,7 +13,7 @@
 #include "tabbar/main_tab_bar.h"
 #include "tabbar/main_tab_bar_wx.h"
 #include "tabbar/tabbar_ops_wx.h"
-#include "ui_support.h"
+#include "tabbar_ui_support.h"
 
 namespace tessaly::test {
 namespace {
