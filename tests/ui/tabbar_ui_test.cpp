@@ -5,6 +5,7 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/panel.h>
+#include <wx/uiaction.h>
 
 #include <string>
 #include <vector>
@@ -121,6 +122,17 @@ TEST_F(TabBarWindow, SelectedTabIsPaintedRaisedOverTheBaseLine) {
     const wxImage flags = snapshot();
     EXPECT_EQ(pixel(flags, 60, 1), back) << "Parameters went down";
     EXPECT_NE(pixel(flags, 200, 2), back) << "Flags came up";
+}
+
+TEST_F(TabBarWindow, RealPointerClickSelectsFlags) {
+    frame_->Raise();
+    settle();
+    wxUIActionSimulator sim;
+    sim.MouseMove(canvas_->ClientToScreen(wxPoint(200, 15)));
+    settle();
+    sim.MouseClick();
+    for (int i = 0; i < 100 && selections_.empty(); ++i) settle(1);
+    EXPECT_EQ(selections_, (std::vector<std::string>{"Flags"}));
 }
 
 TEST_F(TabBarWindow, OperationsByNumberReachTheBar) {
