@@ -48,8 +48,8 @@ TabBarCanvas::TabBarCanvas(wxWindow* parent, int32_t number, const wxPoint& pos,
 }
 
 TabBarCanvas::~TabBarCanvas() {
-    bar_.reset();
-}  // frees the picture copies while we exist
+    bar_.reset();  // the bar frees its picture copies through us: while we still exist
+}
 
 int32_t TabBarCanvas::deliver(const InputEvent& event) {
     const int32_t code = bar_->handleEvent(event);

@@ -42,12 +42,13 @@ class TabBarWindow : public ::testing::Test {
     }
 
     // The bar painted into a bitmap the size of the canvas.
-    wxImage snapshot() {
-        const wxSize size = canvas_->GetClientSize();
+    wxImage snapshot() { return snapshotOf(canvas_); }
+    static wxImage snapshotOf(TabBarCanvas* canvas) {
+        const wxSize size = canvas->GetClientSize();
         wxBitmap bitmap(size.x, size.y, 24);
         {
             wxMemoryDC dc(bitmap);
-            canvas_->paintTo(dc);
+            canvas->paintTo(dc);
         }
         return bitmap.ConvertToImage();
     }
@@ -151,6 +152,21 @@ TEST_F(TabBarWindow, OperationsByNumberReachTheBar) {
     // Double-click right of the new-tab button: asks for a new tab.
     EXPECT_EQ(tabBarHandleEvent(n, InputEvent{InputType::LeftDoubleClick, 198, 15, 0}),
               NewTabRequested);
+}
+
+TEST_F(TabBarWindow, TabPictureIsA16PixelCopyDrawnBeforeTheText) {
+    wxImage red(40, 30);
+    red.SetRGB(wxRect(0, 0, 40, 30), 255, 0, 0);
+    const int image = Registry::instance().addImage(wxBitmap(red));
+    const int32_t n = tabBarCreate(panel_, -1, 5, 0, 200, 28, 0);
+    tabBarAddTab(n, NoTab, "Pic", image, 0);
+    const Tab& tab = *tabBarCanvas(n)->bar().state().Tabs[0];
+    ASSERT_NE(tab.Picture, 0);
+    // Picture at (BoxX + PaddingX, BoxY + (BoxHeight - 16) / 2) = (10, 9), 16 x 16.
+    const wxImage shot = snapshotOf(tabBarCanvas(n));
+    EXPECT_EQ(pixel(shot, 10, 9), wxColour(255, 0, 0));
+    EXPECT_EQ(pixel(shot, 25, 24), wxColour(255, 0, 0));
+    EXPECT_NE(pixel(shot, 27, 16), wxColour(255, 0, 0)) << "16 pixels wide, not 40";
 }
 
 }  // namespace
