@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "app/clipboard.h"
+
+namespace tessaly {
+
+// The platform clipboard through wxWidgets, Unicode text only.
+//
+// On X11 the clipboard's content lives in the program that owns it and dies with it. At exit,
+// when the program still owns the clipboard with the text it put there last, the text is handed
+// to a detached `xclip` (which serves it until someone else takes the clipboard) and the
+// toolkit is asked to store it with a clipboard manager where one runs.
+class WxClipboard : public Clipboard {
+public:
+    std::string getText() override;
+    void putText(const std::string& text) override;
+    void keepAfterExit() override;
+
+private:
+    std::string lastPut_;
+    unsigned long owner_ = 0;  // X window that owned the clipboard right after our last put
+    bool put_ = false;
+};
+
+// Starts `xclip -selection clipboard` detached from this process, gives it the text on its
+// standard input and waits (at most timeoutMs) until it owns the clipboard. Returns false when
+// xclip could not be started or did not take the clipboard in time. X11 only.
+bool handClipboardToXclip(const std::string& text, int timeoutMs);
+
+}  // namespace tessaly

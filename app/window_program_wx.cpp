@@ -1,0 +1,98 @@
+#include <wx/app.h>
+#include <wx/init.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "app/clipboard_wx.h"
+#include "app/shell_wx.h"
+#include "app/window_program.h"
+#include "form/keywords.h"
+
+namespace tessaly {
+
+namespace {
+
+class TessalyApp : public wxApp {
+public:
+    TessalyApp(KeywordTable keywords, std::optional<std::string> fileText)
+        : keywords_(std::move(keywords)), fileText_(std::move(fileText)) {}
+
+    // The command line was read before the toolkit started; wxApp must not parse it again.
+    bool OnInit() override {
+        ShellServices services;
+        services.clipboard = &clipboard_;
+        services.endProgram = [] {
+            for (wxWindow* w : wxTopLevelWindows) w->Destroy();
+            wxTheApp->ExitMainLoop();
+        };
+        shell_ = std::make_unique<Shell>(std::move(keywords_), std::move(services));
+        shell_->start(fileText_);
+        return true;
+    }
+
+    int OnExit() override {
+        shell_.reset();
+        return wxApp::OnExit();
+    }
+
+private:
+    KeywordTable keywords_;
+    std::optional<std::string> fileText_;
+    WxClipboard clipboard_;
+    std::unique_ptr<Shell> shell_;
+};
+
+bool hasDisplay() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const char* argv0,
+                     std::ostream& err) {
+    std::optional<std::string> fileText;
+    if (!cl.file.empty()) {
+        std::string text;
+        std::string error;
+        if (!readWholeFile(cl.file, text, error)) {
+            err << "tessaly: cannot read '" << cl.file << "': " << error << "\n";
+            return 2;
+        }
+        fileText = std::move(text);
+    }
+    if (!hasDisplay()) {
+        err << "tessaly: no display to open the window on (DISPLAY is not set).\n"
+            << "Run it in a desktop session, or use --dump or --format, which need none.\n";
+        return 1;
+    }
+
+    KeywordLoad keywords =
+        cl.keywordsPath.empty() ? loadKeywordTableWithFallback(exeDir) : loadKeywordFile(cl.keywordsPath);
+    if (!keywords.ok) {
+        err << "tessaly: no keyword table (" << keywords.error << "); no call is recognised\n";
+    }
+
+    wxApp::SetInstance(new TessalyApp(std::move(keywords.table), std::move(fileText)));
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(argv0), nullptr};
+    if (!wxEntryStart(argc, argv)) {
+        const char* display = std::getenv("DISPLAY");
+        err << "tessaly: cannot open the display '" << (display ? display : "") << "'.\n"
+            << "Run it in a desktop session, or use --dump or --format, which need none.\n";
+        return 1;
+    }
+    int status = 0;
+    if (wxTheApp->CallOnInit()) {
+        status = wxTheApp->OnRun();
+    }
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return status;
+}
+
+}  // namespace tessaly
