@@ -49,7 +49,7 @@ inline constexpr int32_t kMinHeight = 400;
 inline constexpr std::string_view kTitle = "Tessaly " TESSALY_VERSION;
 inline constexpr std::string_view kFontName = "Arial";
 inline constexpr std::string_view kStartStatus = " X: 0 / Y: 0";
-inline constexpr std::string_view kCreditText = "Made by Tessaly team";
+inline constexpr std::string_view kCreditText = "Tessaly, built by us";
 
 }  // namespace main_window
 
