@@ -8,15 +8,12 @@
 namespace tessaly {
 
 void drawCheckBox(wxDC& dc, int32_t x, int32_t y, int32_t width, int32_t height, bool ticked) {
+    // Filled rectangles without an outline: an outline pen would be centred on the pixel edges
+    // and blend into the neighbours on anti-aliasing back ends.
+    dc.SetPen(*wxTRANSPARENT_PEN);
     for (const PaintStep& s : checkBoxSteps(x, y, width, height, ticked)) {
-        const wxColour c(s.grey, s.grey, s.grey);
-        dc.SetPen(wxPen(c));
-        dc.SetBrush(wxBrush(c));
-        if (s.width == 1 && s.height == 1) {
-            dc.DrawPoint(s.x, s.y);
-        } else {
-            dc.DrawRectangle(s.x, s.y, s.width, s.height);
-        }
+        dc.SetBrush(wxBrush(wxColour(s.grey, s.grey, s.grey)));
+        dc.DrawRectangle(s.x, s.y, s.width, s.height);
     }
 }
 
