@@ -13,7 +13,7 @@
 #include <chrono>
 #include <thread>
 
-#include "app/utf8_text.h"
+#include "app/utf8_wx.h"
 
 extern char** environ;
 
@@ -55,24 +55,27 @@ bool writeAll(int fd, const std::string& text) {
 
 }  // namespace
 
+unsigned long clipboardOwnerWindow() {
+    XConnection x;
+    return x.ok() ? x.clipboardOwner() : 0;
+}
+
 std::string WxClipboard::getText() {
     wxClipboardLocker lock;
     if (!lock || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) return {};
     wxTextDataObject data;
     if (!wxTheClipboard->GetData(data)) return {};
-    const wxScopedCharBuffer utf8 = data.GetText().utf8_str();
-    return std::string(utf8.data(), utf8.length());
+    return fromWx(data.GetText());
 }
 
 void WxClipboard::putText(const std::string& text) {
     wxClipboardLocker lock;
     if (!lock) return;
-    const std::string valid = repairUtf8(text);
-    wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(valid.data(), valid.size())));
-    lastPut_ = valid;
+    const wxString wide = toWx(text);
+    wxTheClipboard->SetData(new wxTextDataObject(wide));
+    lastPut_ = fromWx(wide);
     put_ = true;
-    XConnection x;
-    owner_ = x.ok() ? x.clipboardOwner() : 0;
+    owner_ = clipboardOwnerWindow();
 }
 
 void WxClipboard::keepAfterExit() {

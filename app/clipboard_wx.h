@@ -24,6 +24,9 @@ private:
     bool put_ = false;
 };
 
+// The X window that owns the clipboard now, 0 when nobody does or there is no X display.
+unsigned long clipboardOwnerWindow();
+
 // Starts `xclip -selection clipboard` detached from this process, gives it the text on its
 // standard input and waits (at most timeoutMs) until it owns the clipboard. Returns false when
 // xclip could not be started or did not take the clipboard in time. X11 only.

@@ -13,17 +13,16 @@
 
 #include "app/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
+#include "app/utf8_wx.h"
 #include "edit/check_box_wx.h"
 
 namespace tessaly {
 
 namespace {
 
-wxString fromUtf8(std::string_view text) { return wxString::FromUTF8(text.data(), text.size()); }
-
 wxFont mainFont() {
     const int dpi = wxGetDisplayPPI().y;
-    return wxFont(wxFontInfo(fontPointSize(dpi)).FaceName(fromUtf8(main_window::kFontName)));
+    return wxFont(wxFontInfo(fontPointSize(dpi)).FaceName(toWx(main_window::kFontName)));
 }
 
 void applyColours(wxWindow* w, ColourRole role) {
@@ -56,7 +55,7 @@ wxWindow* createControl(const ControlDesign& d, wxWindow* parent, const wxFont& 
                         const std::function<void(const wxString&)>& onTabSelected) {
     const wxPoint pos(d.rect.x, d.rect.y);
     const wxSize size(d.rect.width, d.rect.height);
-    const wxString text = fromUtf8(d.text);
+    const wxString text = toWx(d.text);
     switch (d.kind) {
         case ControlKind::Picker:
             return new wxChoice(parent, wxID_ANY, pos, size);
@@ -109,7 +108,7 @@ wxFrame* buildMainWindow(AnchorTable& anchors,
     const wxFont font = mainFont();
 
     // The frame erases its background only around its children (wxCLIP_CHILDREN): no flicker.
-    auto* frame = new wxFrame(nullptr, wxID_ANY, fromUtf8(kTitle), wxDefaultPosition,
+    auto* frame = new wxFrame(nullptr, wxID_ANY, toWx(kTitle), wxDefaultPosition,
                               wxDefaultSize,
                               wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP | wxCLIP_CHILDREN);
     frame->SetClientSize(kInnerWidth, kInnerHeight);
@@ -123,7 +122,7 @@ wxFrame* buildMainWindow(AnchorTable& anchors,
         wxWindow* w = createControl(d, parent, font, onTabSelected);
         if (d.font) w->SetFont(font);
         applyColours(w, d.colours);
-        if (!d.toolTip.empty()) w->SetToolTip(fromUtf8(d.toolTip));
+        if (!d.toolTip.empty()) w->SetToolTip(toWx(d.toolTip));
         if (!d.visible) w->Hide();
         registry.setControl(d.number, w);
         registry.setData(d.number, d.data);

@@ -13,7 +13,7 @@
 #include "app/main_window_wx.h"
 #include "app/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
-#include "app/utf8_text.h"
+#include "app/utf8_wx.h"
 #include "edit/check_box_wx.h"
 #include "form/number_text.h"
 
@@ -219,7 +219,7 @@ bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
     };
     if (!updateHover(hover_, x, y, list_, rectOf)) return false;
     const std::string text = statusLineText(hover_.lastX, hover_.lastY, hover_.name);
-    mainControl<wxStaticText>(kStatusLine)->SetLabel(wxString::FromUTF8(text));
+    mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(text));
     return true;
 }
 
@@ -229,13 +229,11 @@ void Shell::readCodeView() {
 }
 
 std::string Shell::codeViewText() const {
-    const wxScopedCharBuffer utf8 = mainControl<wxTextCtrl>(kCodeView)->GetValue().utf8_str();
-    return std::string(utf8.data(), utf8.length());
+    return fromWx(mainControl<wxTextCtrl>(kCodeView)->GetValue());
 }
 
 void Shell::setCodeViewText(const std::string& text) {
-    const std::string valid = repairUtf8(text);
-    mainControl<wxTextCtrl>(kCodeView)->ChangeValue(wxString::FromUTF8(valid.data(), valid.size()));
+    mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
 }
 
 // Steps of a reading.
@@ -272,9 +270,7 @@ void Shell::activateMainWindow() { frame_->Raise(); }
 
 int32_t Shell::appendPickerEntry(const std::string& text, int32_t listIndex) {
     auto* picker = mainControl<wxChoice>(kPicker);
-    const std::string valid = repairUtf8(text);
-    return picker->Append(wxString::FromUTF8(valid.data(), valid.size()),
-                          reinterpret_cast<void*>(intptr_t(listIndex)));
+    return picker->Append(toWx(text), reinterpret_cast<void*>(intptr_t(listIndex)));
 }
 
 }  // namespace tessaly

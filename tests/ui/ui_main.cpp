@@ -5,8 +5,20 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// A toolkit assertion fails the running test instead of opening a dialog that nobody closes.
+void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg) {
+    ADD_FAILURE() << "toolkit assertion " << cond << " in " << func << " (" << file << ":" << line
+                  << "): " << msg;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    wxSetAssertHandler(failOnAssert);
     wxApp::SetInstance(new wxApp());
     int wxArgc = 1;
     char* wxArgv[] = {argv[0], nullptr};

@@ -1,9 +1,11 @@
 #include "ui_support.h"
 
+#include "app/clipboard_wx.h"
 #include "app/main_layout.h"
 
 #include <wx/filename.h>
 
+#include <X11/Xlib.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -82,10 +84,31 @@ void putWithXclip(const std::string& text) {
         std::ofstream file(in, std::ios::binary);
         file << text;
     }
+    const unsigned long before = clipboardOwnerWindow();
     runHandlingEvents("xclip -selection clipboard -i '" + in + "'");
     std::remove(in.c_str());
+    // xclip serves from a background process that may take the clipboard a moment later; the
+    // old owner must also have heard that it lost it.
+    EXPECT_TRUE(pumpUntil([before] {
+        const unsigned long now = clipboardOwnerWindow();
+        return now != 0 && now != before;
+    }));
+    pumpFor(20);
 }
 
 std::string readWithXclip() { return runHandlingEvents("xclip -o -selection clipboard 2>/dev/null"); }
+
+}  // namespace tessaly::test
+
+namespace tessaly::test {
+
+void emptyClipboard() {
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    XSetSelectionOwner(display, XInternAtom(display, "CLIPBOARD", False), 0, CurrentTime);
+    XCloseDisplay(display);
+    // Let the old owner hear that it lost the clipboard.
+    pumpFor(50);
+}
 
 }  // namespace tessaly::test

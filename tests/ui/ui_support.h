@@ -103,6 +103,8 @@ std::string runHandlingEvents(const std::string& command);
 
 // Puts text on the X clipboard from another program (xclip).
 void putWithXclip(const std::string& text);
+// Takes the clipboard from its owner: afterwards it holds no text at all.
+void emptyClipboard();
 // The X clipboard's text as another program (xclip) reads it.
 std::string readWithXclip();
 
