@@ -81,11 +81,16 @@ void WxClipboard::putText(const std::string& text) {
 void WxClipboard::keepAfterExit() {
     if (!put_) return;
     wxTheClipboard->Flush();
-    XConnection x;
     // Someone else (a clipboard manager, another program) has taken the clipboard since: the
     // text is theirs to serve, or was replaced on purpose.
-    if (!x.ok() || owner_ == 0 || x.clipboardOwner() != owner_) return;
-    handClipboardToXclip(lastPut_, 2000);
+    if (owner_ == 0 || clipboardOwnerWindow() != owner_) return;
+    pendingHandOver_ = lastPut_;
+}
+
+void WxClipboard::handOverAfterShutdown() {
+    if (!pendingHandOver_) return;
+    handClipboardToXclip(*pendingHandOver_, 2000);
+    pendingHandOver_.reset();
 }
 
 bool handClipboardToXclip(const std::string& text, int timeoutMs) {

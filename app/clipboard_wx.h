@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/clipboard.h"
@@ -8,17 +9,21 @@ namespace tessaly {
 
 // The platform clipboard through wxWidgets, Unicode text only.
 //
-// On X11 the clipboard's content lives in the program that owns it and dies with it. At exit,
-// when the program still owns the clipboard with the text it put there last, the text is handed
-// to a detached `xclip` (which serves it until someone else takes the clipboard) and the
-// toolkit is asked to store it with a clipboard manager where one runs.
+// On X11 the clipboard's content lives in the program that owns it and dies with it. At quit,
+// when the program still owns the clipboard with the text it put there last, that text is kept
+// back; once the toolkit has shut down it is handed to a detached `xclip`, which serves it
+// until someone else takes the clipboard. (Handing it over earlier does not last: the toolkit
+// still believes it owns the clipboard and sets the owner to none as it shuts down.)
 class WxClipboard : public Clipboard {
 public:
     std::string getText() override;
     void putText(const std::string& text) override;
     void keepAfterExit() override;
+    // Called by the program after the toolkit has shut down: hands the kept text to xclip.
+    void handOverAfterShutdown();
 
 private:
+    std::optional<std::string> pendingHandOver_;
     std::string lastPut_;
     unsigned long owner_ = 0;  // X window that owned the clipboard right after our last put
     bool put_ = false;

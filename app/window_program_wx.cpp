@@ -1,6 +1,7 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -17,8 +18,8 @@ namespace {
 
 class TessalyApp : public wxApp {
 public:
-    TessalyApp(KeywordTable keywords, std::optional<std::string> fileText)
-        : keywords_(std::move(keywords)), fileText_(std::move(fileText)) {}
+    TessalyApp(KeywordTable keywords, std::optional<std::string> fileText, WxClipboard& clipboard)
+        : keywords_(std::move(keywords)), fileText_(std::move(fileText)), clipboard_(clipboard) {}
 
     // The command line was read before the toolkit started; wxApp must not parse it again.
     bool OnInit() override {
@@ -41,9 +42,19 @@ public:
 private:
     KeywordTable keywords_;
     std::optional<std::string> fileText_;
-    WxClipboard clipboard_;
+    WxClipboard& clipboard_;
     std::unique_ptr<Shell> shell_;
 };
+
+// A failed toolkit assertion is reported on standard error; the default would open a modal
+// dialog in front of the user's work for what is at most a toolkit-internal hiccup.
+void reportToolkitAssert(const wxString& file, int line, const wxString& func,
+                         const wxString& cond, const wxString& msg) {
+    std::fprintf(stderr, "tessaly: toolkit assertion %s failed in %s (%s:%d): %s\n",
+                 static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(func.utf8_str()),
+                 static_cast<const char*>(file.utf8_str()), line,
+                 static_cast<const char*>(msg.utf8_str()));
+}
 
 bool hasDisplay() {
     const char* x11 = std::getenv("DISPLAY");
@@ -77,7 +88,10 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
         err << "tessaly: no keyword table (" << keywords.error << "); no call is recognised\n";
     }
 
-    wxApp::SetInstance(new TessalyApp(std::move(keywords.table), std::move(fileText)));
+    // Outlives the toolkit: the text it keeps is handed over after the toolkit has shut down.
+    WxClipboard clipboard;
+    wxSetAssertHandler(reportToolkitAssert);
+    wxApp::SetInstance(new TessalyApp(std::move(keywords.table), std::move(fileText), clipboard));
     int argc = 1;
     char* argv[] = {const_cast<char*>(argv0), nullptr};
     if (!wxEntryStart(argc, argv)) {
@@ -92,6 +106,7 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     }
     wxTheApp->OnExit();
     wxEntryCleanup();
+    clipboard.handOverAfterShutdown();
     return status;
 }
 
