@@ -3,8 +3,8 @@
 namespace tessaly {
 
 void AnchorTable::anchor(int32_t window, int32_t gadget, Rect rect, int32_t windowWidth,
-                         int32_t windowHeight, uint8_t lockLeft, uint8_t lockTop,
-                         uint8_t lockRight, uint8_t lockBottom) {
+                         int32_t windowHeight, uint8_t lockLeft, uint8_t lockTop, uint8_t lockRight,
+                         uint8_t lockBottom) {
     AnchorEntry& e = entries_.emplace_back();
     e.window = window;
     e.gadget = gadget;

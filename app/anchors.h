@@ -45,7 +45,7 @@ struct AnchorPlacement {
 // The anchor table of the program's windows, in registration order. Pure arithmetic: the window
 // layer measures controls and applies the placements.
 class AnchorTable {
-public:
+  public:
     void clear() { entries_.clear(); }
 
     // Appends an entry for a control measured at `rect` while its window's inner size is
@@ -60,7 +60,7 @@ public:
 
     const std::vector<AnchorEntry>& entries() const { return entries_; }
 
-private:
+  private:
     std::vector<AnchorEntry> entries_;
 };
 

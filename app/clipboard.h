@@ -6,7 +6,7 @@ namespace tessaly {
 
 // The system clipboard as the program uses it: one Unicode text, UTF-8 on our side.
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     // The clipboard's text; empty when it holds no text or cannot be opened.
     virtual std::string getText() = 0;

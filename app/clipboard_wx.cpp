@@ -23,7 +23,7 @@ namespace {
 
 // A short-lived connection of our own: asking who owns the clipboard needs no event handling.
 class XConnection {
-public:
+  public:
     XConnection() : display_(std::getenv("DISPLAY") ? XOpenDisplay(nullptr) : nullptr) {}
     ~XConnection() {
         if (display_) XCloseDisplay(display_);
@@ -36,7 +36,7 @@ public:
         return XGetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False));
     }
 
-private:
+  private:
     Display* display_;
 };
 

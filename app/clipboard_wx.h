@@ -15,14 +15,14 @@ namespace tessaly {
 // until someone else takes the clipboard. (Handing it over earlier does not last: the toolkit
 // still believes it owns the clipboard and sets the owner to none as it shuts down.)
 class WxClipboard : public Clipboard {
-public:
+  public:
     std::string getText() override;
     void putText(const std::string& text) override;
     void keepAfterExit() override;
     // Called by the program after the toolkit has shut down: hands the kept text to xclip.
     void handOverAfterShutdown();
 
-private:
+  private:
     std::optional<std::string> pendingHandOver_;
     std::string lastPut_;
     unsigned long owner_ = 0;  // X window that owned the clipboard right after our last put

@@ -8,7 +8,7 @@ namespace tessaly {
 // updater. The shell calls these at fixed moments; the pages implement them. The defaults
 // do nothing, so the window runs before the pages exist.
 class EditHooks {
-public:
+  public:
     virtual ~EditHooks() = default;
     // Empties both pages (start of every reading).
     virtual void resetPages() {}
@@ -25,7 +25,7 @@ public:
 // The link to a code editor in another program that handed us its window id. Synchronous:
 // each call returns once the editor has handled it (or has not answered in time).
 class EditorLink {
-public:
+  public:
     virtual ~EditorLink() = default;
     // Asks the editor to copy its selection to the clipboard.
     virtual void sendCopy(uint32_t /*editor*/) {}

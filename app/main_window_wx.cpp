@@ -84,9 +84,9 @@ wxWindow* createControl(const ControlDesign& d, wxWindow* parent, const wxFont& 
         case ControlKind::Button:
             return new wxButton(parent, wxID_ANY, text, pos, size);
         case ControlKind::CodeView:
-            return new wxTextCtrl(parent, wxID_ANY, text, pos, size,
-                                  wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL |
-                                      wxVSCROLL);
+            return new wxTextCtrl(
+                parent, wxID_ANY, text, pos, size,
+                wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL | wxVSCROLL);
     }
     return nullptr;
 }
@@ -99,8 +99,7 @@ std::set<int32_t>& hiddenByRelay() {
 
 }  // namespace
 
-wxFrame* buildMainWindow(AnchorTable& anchors,
-                         std::function<void(const wxString&)> onTabSelected) {
+wxFrame* buildMainWindow(AnchorTable& anchors, std::function<void(const wxString&)> onTabSelected) {
     using namespace main_window;
     Registry& registry = Registry::instance();
     anchors.clear();
@@ -108,8 +107,7 @@ wxFrame* buildMainWindow(AnchorTable& anchors,
     const wxFont font = mainFont();
 
     // The frame erases its background only around its children (wxCLIP_CHILDREN): no flicker.
-    auto* frame = new wxFrame(nullptr, wxID_ANY, toWx(kTitle), wxDefaultPosition,
-                              wxDefaultSize,
+    auto* frame = new wxFrame(nullptr, wxID_ANY, toWx(kTitle), wxDefaultPosition, wxDefaultSize,
                               wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP | wxCLIP_CHILDREN);
     frame->SetClientSize(kInnerWidth, kInnerHeight);
     frame->SetBackgroundColour(toColour(kWindowBackground));
@@ -117,7 +115,8 @@ wxFrame* buildMainWindow(AnchorTable& anchors,
     fillTabBarDefaults(toColour(kWindowBackground));
 
     for (const ControlDesign& d : mainWindowControls()) {
-        wxWindow* parent = d.parent < 0 ? static_cast<wxWindow*>(frame) : registry.control(d.parent);
+        wxWindow* parent =
+            d.parent < 0 ? static_cast<wxWindow*>(frame) : registry.control(d.parent);
         wxASSERT(parent);
         wxWindow* w = createControl(d, parent, font, onTabSelected);
         if (d.font) w->SetFont(font);

@@ -10,7 +10,9 @@
 
 namespace tessaly {
 
-inline wxColour toColour(Rgb c) { return wxColour(c.r, c.g, c.b); }
+inline wxColour toColour(Rgb c) {
+    return wxColour(c.r, c.g, c.b);
+}
 
 // Builds window 0 with every control of the main window at its designed place, registers them
 // under their fixed numbers, fills `anchors` anew (the window still has its designed size) and

@@ -12,7 +12,7 @@ namespace tessaly {
 
 // What the shell offers the preview builder.
 class PreviewHost {
-public:
+  public:
     virtual ~PreviewHost() = default;
     // Number of the preview window; 0 until a preview window has been opened (0 is also the
     // main window, which hover tracking then follows).
@@ -32,7 +32,7 @@ public:
 
 // Builds the live preview from a freshly read element list. Called only by a reading.
 class PreviewBuilder {
-public:
+  public:
     virtual ~PreviewBuilder() = default;
     // Opens (or reuses) the default preview window of a code without a window line.
     virtual void openDefaultWindow(PreviewHost& host) = 0;

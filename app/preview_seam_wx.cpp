@@ -8,7 +8,7 @@ namespace tessaly {
 namespace {
 
 class PickerOnlyPreview : public PreviewBuilder {
-public:
+  public:
     void openDefaultWindow(PreviewHost& /*host*/) override {}
 
     void buildPreview(ElementList& list, PreviewHost& host) override {
@@ -27,6 +27,8 @@ std::unique_ptr<PreviewBuilder> makePreviewBuilder() {
     return std::make_unique<PickerOnlyPreview>();
 }
 
-int32_t loadPlaceholderPicture() { return 0; }
+int32_t loadPlaceholderPicture() {
+    return 0;
+}
 
 }  // namespace tessaly

@@ -51,7 +51,9 @@ Shell::Shell(KeywordTable keywords, ShellServices services)
     hoverTimer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { onHoverTimer(); });
 }
 
-Shell::~Shell() { hoverTimer_.Stop(); }
+Shell::~Shell() {
+    hoverTimer_.Stop();
+}
 
 void Shell::start(const std::optional<std::string>& fileText) {
     fillTabBarDefaults(toColour(kWindowBackground));
@@ -96,7 +98,8 @@ void Shell::bindCommands() {
         auto* picker = mainControl<wxChoice>(kPicker);
         const int entry = picker->GetSelection();
         if (entry == wxNOT_FOUND) return;
-        services_.edit->showElement(int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(entry))));
+        services_.edit->showElement(
+            int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(entry))));
         Registry::instance().control(kNameField)->SetFocus();
     });
     adoptWindow(frame_);
@@ -158,7 +161,9 @@ void Shell::paste() {
     readCodeView();
 }
 
-void Shell::copy() { services_.clipboard->putText(codeViewText()); }
+void Shell::copy() {
+    services_.clipboard->putText(codeViewText());
+}
 
 void Shell::ideUpdate() {
     // The handle is read again: the value seen at start-up is not trusted for the last step.
@@ -249,15 +254,25 @@ void Shell::clearPicker() {
     picker->Enable();
 }
 
-void Shell::resetPages() { services_.edit->resetPages(); }
+void Shell::resetPages() {
+    services_.edit->resetPages();
+}
 
-void Shell::setFlagsTabDisabled(bool disabled) { tessaly::setFlagsTabDisabled(disabled); }
+void Shell::setFlagsTabDisabled(bool disabled) {
+    tessaly::setFlagsTabDisabled(disabled);
+}
 
-void Shell::disablePicker() { mainControl<wxChoice>(kPicker)->Disable(); }
+void Shell::disablePicker() {
+    mainControl<wxChoice>(kPicker)->Disable();
+}
 
-void Shell::openDefaultWindow() { services_.preview->openDefaultWindow(*this); }
+void Shell::openDefaultWindow() {
+    services_.preview->openDefaultWindow(*this);
+}
 
-void Shell::buildPreview(ElementList& list) { services_.preview->buildPreview(list, *this); }
+void Shell::buildPreview(ElementList& list) {
+    services_.preview->buildPreview(list, *this);
+}
 
 void Shell::showFirstEntry() {
     auto* picker = mainControl<wxChoice>(kPicker);
@@ -266,7 +281,9 @@ void Shell::showFirstEntry() {
     services_.edit->showElement(int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(0))));
 }
 
-void Shell::activateMainWindow() { frame_->Raise(); }
+void Shell::activateMainWindow() {
+    frame_->Raise();
+}
 
 int32_t Shell::appendPickerEntry(const std::string& text, int32_t listIndex) {
     auto* picker = mainControl<wxChoice>(kPicker);

@@ -36,7 +36,7 @@ struct ShellServices {
 // The application shell: program-wide state, the main window's commands, shortcuts, anchored
 // re-layout, hover tracking and the steps of a reading that act on the main window.
 class Shell : public ReadFormHooks, public PreviewHost {
-public:
+  public:
     Shell(KeywordTable keywords, ShellServices services);
     ~Shell() override;
 
@@ -91,7 +91,7 @@ public:
     int32_t appendPickerEntry(const std::string& text, int32_t listIndex) override;
     int32_t placeholderPicture() const override { return placeholderPicture_; }
 
-private:
+  private:
     void connect();
     void bindCommands();
     void onHoverTimer();

@@ -11,8 +11,8 @@ void fillTabBarDefaults(const wxColour& /*windowBackground*/) {}
 wxWindow* createMainTabBar(wxWindow* parent, const wxFont& font,
                            std::function<void(const wxString&)> /*onSelectionChanged*/) {
     const Rect r = findControlDesign(main_window::kTabBar)->rect;
-    auto* canvas = new wxWindow(parent, wxID_ANY, wxPoint(r.x, r.y), wxSize(r.width, r.height),
-                                wxBORDER_NONE);
+    auto* canvas =
+        new wxWindow(parent, wxID_ANY, wxPoint(r.x, r.y), wxSize(r.width, r.height), wxBORDER_NONE);
     canvas->SetFont(font);
     canvas->SetBackgroundColour(parent->GetBackgroundColour());
     return canvas;

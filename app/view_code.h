@@ -7,7 +7,7 @@ namespace tessaly {
 // The view-code switch: shows and hides the code view by resizing the main window. Pure state;
 // the window layer asks for the widths it returns and shows the switch and credit label.
 class ViewCodeSwitch {
-public:
+  public:
     // `codeViewLeft` is the inner width at which the code view lies wholly outside the window;
     // `fallbackWidth` is restored when no width was ever saved by hiding with the switch.
     ViewCodeSwitch(int32_t codeViewLeft, int32_t fallbackWidth)
@@ -31,7 +31,7 @@ public:
     int32_t fullWidth() const { return fullWidth_; }
     int32_t savedWidth() const { return savedWidth_; }
 
-private:
+  private:
     int32_t codeViewLeft_;
     int32_t fallbackWidth_;
     int32_t state_ = 1;

@@ -11,13 +11,14 @@
 #include "app/shell_wx.h"
 #include "app/window_program.h"
 #include "form/keywords.h"
+#include "form/read_file.h"
 
 namespace tessaly {
 
 namespace {
 
 class TessalyApp : public wxApp {
-public:
+  public:
     TessalyApp(KeywordTable keywords, std::optional<std::string> fileText, WxClipboard& clipboard)
         : keywords_(std::move(keywords)), fileText_(std::move(fileText)), clipboard_(clipboard) {}
 
@@ -39,7 +40,7 @@ public:
         return wxApp::OnExit();
     }
 
-private:
+  private:
     KeywordTable keywords_;
     std::optional<std::string> fileText_;
     WxClipboard& clipboard_;
@@ -48,12 +49,12 @@ private:
 
 // A failed toolkit assertion is reported on standard error; the default would open a modal
 // dialog in front of the user's work for what is at most a toolkit-internal hiccup.
-void reportToolkitAssert(const wxString& file, int line, const wxString& func,
-                         const wxString& cond, const wxString& msg) {
-    std::fprintf(stderr, "tessaly: toolkit assertion %s failed in %s (%s:%d): %s\n",
-                 static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(func.utf8_str()),
-                 static_cast<const char*>(file.utf8_str()), line,
-                 static_cast<const char*>(msg.utf8_str()));
+void reportToolkitAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                         const wxString& msg) {
+    std::fprintf(
+        stderr, "tessaly: toolkit assertion %s failed in %s (%s:%d): %s\n",
+        static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(func.utf8_str()),
+        static_cast<const char*>(file.utf8_str()), line, static_cast<const char*>(msg.utf8_str()));
 }
 
 bool hasDisplay() {
@@ -82,8 +83,8 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
         return 1;
     }
 
-    KeywordLoad keywords =
-        cl.keywordsPath.empty() ? loadKeywordTableWithFallback(exeDir) : loadKeywordFile(cl.keywordsPath);
+    KeywordLoad keywords = cl.keywordsPath.empty() ? loadKeywordTableWithFallback(exeDir)
+                                                   : loadKeywordFile(cl.keywordsPath);
     if (!keywords.ok) {
         err << "tessaly: no keyword table (" << keywords.error << "); no call is recognised\n";
     }

@@ -43,8 +43,8 @@ std::vector<PaintStep> checkBoxSteps(int32_t x, int32_t y, int32_t width, int32_
     return out;
 }
 
-std::vector<uint8_t> paintGrey(const std::vector<PaintStep>& steps, int32_t width,
-                               int32_t height, uint8_t background) {
+std::vector<uint8_t> paintGrey(const std::vector<PaintStep>& steps, int32_t width, int32_t height,
+                               uint8_t background) {
     std::vector<uint8_t> raster(size_t(std::max(width, 0)) * size_t(std::max(height, 0)),
                                 background);
     for (const PaintStep& s : steps) {
@@ -53,7 +53,8 @@ std::vector<uint8_t> paintGrey(const std::vector<PaintStep>& steps, int32_t widt
         const int32_t x1 = std::min(s.x + s.width, width);
         const int32_t y1 = std::min(s.y + s.height, height);
         for (int32_t py = y0; py < y1; ++py) {
-            for (int32_t px = x0; px < x1; ++px) raster[size_t(py) * size_t(width) + size_t(px)] = s.grey;
+            for (int32_t px = x0; px < x1; ++px)
+                raster[size_t(py) * size_t(width) + size_t(px)] = s.grey;
         }
     }
     return raster;

@@ -26,7 +26,7 @@ std::vector<PaintStep> checkBoxSteps(int32_t x, int32_t y, int32_t width, int32_
 
 // Paints steps into a grey-level raster of width x height (row-major), clipping at its edges.
 // The raster starts as `background`.
-std::vector<uint8_t> paintGrey(const std::vector<PaintStep>& steps, int32_t width,
-                               int32_t height, uint8_t background);
+std::vector<uint8_t> paintGrey(const std::vector<PaintStep>& steps, int32_t width, int32_t height,
+                               uint8_t background);
 
 }  // namespace tessaly

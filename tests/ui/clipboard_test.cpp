@@ -18,7 +18,7 @@ const char* const kForm =
     "ButtonGadget(#Cancel, 220, 130, 90, 28, \"Cancel\")\r\n";
 
 class ClipboardTest : public ShellTest {
-protected:
+  protected:
     void startOnRealClipboard() { startShell(std::nullopt, &real); }
     std::string codeView() {
         return fromWx(static_cast<wxTextCtrl*>(control(kCodeView))->GetValue());
@@ -90,7 +90,8 @@ TEST_F(ClipboardTest, OneMegabyteTravelsBothWays) {
 
 TEST_F(ClipboardTest, UnicodeTextRoundTripsThroughTheSeam) {
     startOnRealClipboard();
-    const std::string text = "TextGadget(#T, 1, 2, 3, 4, \"Gr\xC3\xBC\xC3\x9F\x65 \xE2\x9C\x93\")\n";
+    const std::string text =
+        "TextGadget(#T, 1, 2, 3, 4, \"Gr\xC3\xBC\xC3\x9F\x65 \xE2\x9C\x93\")\n";
     real.putText(text);
     EXPECT_EQ(real.getText(), text);
     EXPECT_EQ(readWithXclip(), text);

@@ -20,7 +20,7 @@ using namespace main_window;
 
 // Collects what is written to the standard error stream (where the toolkit's warnings go).
 class StderrCapture {
-public:
+  public:
     StderrCapture() : path_(wxFileName::CreateTempFileName("tessaly").ToStdString()) {
         fflush(stderr);
         saved_ = dup(2);
@@ -38,7 +38,7 @@ public:
         return text.str();
     }
 
-private:
+  private:
     void restore() {
         if (saved_ < 0) return;
         fflush(stderr);
@@ -50,10 +50,12 @@ private:
     int saved_ = -1;
 };
 
-wxRect rectOf(wxWindow* w) { return wxRect(w->GetPosition(), w->GetSize()); }
+wxRect rectOf(wxWindow* w) {
+    return wxRect(w->GetPosition(), w->GetSize());
+}
 
 class LayoutTest : public ShellTest {
-protected:
+  protected:
     void pressViewCodeSwitch() {
         wxMouseEvent press(wxEVT_LEFT_DOWN);
         press.SetEventObject(control(kViewCodeSwitch));

@@ -68,7 +68,9 @@ wxString textOf(wxWindow* w) {
     return w->GetLabel();
 }
 
-wxString tipOf(wxWindow* w) { return w->GetToolTip() ? w->GetToolTip()->GetTip() : wxString(); }
+wxString tipOf(wxWindow* w) {
+    return w->GetToolTip() ? w->GetToolTip()->GetTip() : wxString();
+}
 
 class MainWindowTest : public ShellTest {};
 
@@ -146,7 +148,8 @@ TEST_F(MainWindowTest, ColoursOfWindowPagesLabelsFieldsAndCodeView) {
     const wxColour window(203, 203, 203), page(218, 218, 218), quiet(116, 116, 116),
         field(252, 252, 252), fieldText(83, 83, 83);
     EXPECT_EQ(shell->mainWindow()->GetBackgroundColour(), window);
-    for (int32_t n : {kParametersPage, kFlagsPage}) EXPECT_EQ(control(n)->GetBackgroundColour(), page);
+    for (int32_t n : {kParametersPage, kFlagsPage})
+        EXPECT_EQ(control(n)->GetBackgroundColour(), page);
     for (int32_t n = kFirstParameterLabel; n < kFirstParameterLabel + 10; ++n) {
         EXPECT_EQ(control(n)->GetForegroundColour(), quiet) << n;
         EXPECT_EQ(control(n)->GetBackgroundColour(), page) << n;
@@ -181,9 +184,9 @@ TEST_F(MainWindowTest, WindowTitleSizeMinimumStaysOnTopAndFont) {
     EXPECT_NEAR(outer.y + outer.height / 2, screen.y + screen.height / 2, 40);
 
     const int points = fontPointSize(wxGetDisplayPPI().y);
-    for (int32_t n : {kPicker, kFirstParameterLabel, kNameField, kXField, kStatusLine, kFlagList,
-                      kPasteButton, kCopyButton, kIdeUpdateButton, kViewCodeLabel, kCodeView,
-                      kCreditLabel}) {
+    for (int32_t n :
+         {kPicker, kFirstParameterLabel, kNameField, kXField, kStatusLine, kFlagList, kPasteButton,
+          kCopyButton, kIdeUpdateButton, kViewCodeLabel, kCodeView, kCreditLabel}) {
         EXPECT_EQ(control(n)->GetFont().GetFaceName(), "Arial") << n;
         EXPECT_EQ(control(n)->GetFont().GetPointSize(), points) << n;
     }

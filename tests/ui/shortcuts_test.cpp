@@ -12,7 +12,7 @@ namespace {
 using namespace main_window;
 
 class ShortcutTest : public ShellTest {
-protected:
+  protected:
     // Activates a window and puts the keyboard focus into `focus`.
     void focusIn(wxTopLevelWindow* window, wxWindow* focus) {
         window->Raise();
@@ -31,7 +31,8 @@ protected:
         pumpFor(100);
     }
     wxFrame* openPreviewWindow() {
-        auto* preview = new wxFrame(nullptr, wxID_ANY, "Tessaly", wxPoint(50, 50), wxSize(300, 200));
+        auto* preview =
+            new wxFrame(nullptr, wxID_ANY, "Tessaly", wxPoint(50, 50), wxSize(300, 200));
         preview->SetClientSize(300, 200);
         const int number = Registry::instance().addWindow(preview);
         shell->setPreviewWindow(number);
@@ -139,9 +140,10 @@ TEST_F(ShortcutTest, TheTimerWritesThePointerPositionOverTheActiveWindow) {
 }
 
 TEST_F(ShortcutTest, ChoosingInThePickerShowsTheElementAndFocusesTheNameField) {
-    startShell(std::string("OpenWindow(#W, 0, 0, 100, 100, \"T\")\n"
-                           "ButtonGadget(#A, 1, 2, 3, 4, \"a\")\n"
-                           "ButtonGadget(#B, 1, 2, 3, 4, \"b\")\n"));
+    startShell(
+        std::string("OpenWindow(#W, 0, 0, 100, 100, \"T\")\n"
+                    "ButtonGadget(#A, 1, 2, 3, 4, \"a\")\n"
+                    "ButtonGadget(#B, 1, 2, 3, 4, \"b\")\n"));
     EXPECT_EQ(edits.calls, (std::vector<std::string>{"reset", "show 0"}));
     focusIn(shell->mainWindow(), control(kCopyButton));
     auto* picker = static_cast<wxChoice*>(control(kPicker));

@@ -96,7 +96,9 @@ void putWithXclip(const std::string& text) {
     pumpFor(20);
 }
 
-std::string readWithXclip() { return runHandlingEvents("xclip -o -selection clipboard 2>/dev/null"); }
+std::string readWithXclip() {
+    return runHandlingEvents("xclip -o -selection clipboard 2>/dev/null");
+}
 
 }  // namespace tessaly::test
 

@@ -23,7 +23,7 @@ namespace tessaly::test {
 
 // Clipboard kept in memory.
 class MemoryClipboard : public Clipboard {
-public:
+  public:
     std::string getText() override { return text; }
     void putText(const std::string& t) override {
         text = t;
@@ -37,7 +37,7 @@ public:
 
 // Records every call the shell makes to the pages, writer and preview updater, in order.
 class RecordingEdits : public EditHooks {
-public:
+  public:
     void resetPages() override { calls.push_back("reset"); }
     void showElement(int32_t i) override { calls.push_back("show " + std::to_string(i)); }
     void nudge(int32_t item) override { calls.push_back("nudge " + std::to_string(item)); }
@@ -47,11 +47,9 @@ public:
 };
 
 class RecordingEditor : public EditorLink {
-public:
+  public:
     void sendCopy(uint32_t editor) override { calls.push_back("copy " + std::to_string(editor)); }
-    void sendPaste(uint32_t editor) override {
-        calls.push_back("paste " + std::to_string(editor));
-    }
+    void sendPaste(uint32_t editor) override { calls.push_back("paste " + std::to_string(editor)); }
     std::vector<std::string> calls;
 };
 
@@ -78,7 +76,7 @@ KeywordTable testKeywords();
 
 // A started shell with a fresh registry; closes every window afterwards.
 class ShellTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override;
 
     // Builds and starts the shell. `clipboard` defaults to the memory clipboard.

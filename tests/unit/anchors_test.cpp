@@ -30,9 +30,9 @@ std::map<int32_t, AnchorPlacement> placements(const AnchorTable& table, int32_t 
 TEST(Anchors, MainWindowMarginsFollowFromTheDesignedRectangles) {
     const struct {
         int32_t gadget, right, bottom;
-    } expected[] = {{kParametersPage, 510, 40}, {kFlagsPage, 510, 40},   {kFlagList, 515, 110},
-                    {kViewCodeSwitch, 595, 10}, {kViewCodeLabel, 510, 7}, {kPasteButton, 715, 8},
-                    {kCopyButton, 630, 8},      {kCodeView, 5, 40},       {kStatusLine, 515, 113},
+    } expected[] = {{kParametersPage, 510, 40}, {kFlagsPage, 510, 40},     {kFlagList, 515, 110},
+                    {kViewCodeSwitch, 595, 10}, {kViewCodeLabel, 510, 7},  {kPasteButton, 715, 8},
+                    {kCopyButton, 630, 8},      {kCodeView, 5, 40},        {kStatusLine, 515, 113},
                     {kCreditLabel, 10, 7},      {kIdeUpdateButton, 715, 8}};
     const AnchorTable table = mainTable();
     ASSERT_EQ(table.entries().size(), std::size(expected));
@@ -75,8 +75,8 @@ TEST(Anchors, WiderWindowStretchesOnlyTheCodeViewAndMovesTheCredit) {
 
 TEST(Anchors, TallerWindowMovesTheBottomRowAndStretchesThePages) {
     const auto tall = placements(mainTable(), kInnerWidth, 700);
-    for (int32_t moved : {kViewCodeSwitch, kViewCodeLabel, kPasteButton, kCopyButton,
-                          kCreditLabel, kStatusLine, kIdeUpdateButton}) {
+    for (int32_t moved : {kViewCodeSwitch, kViewCodeLabel, kPasteButton, kCopyButton, kCreditLabel,
+                          kStatusLine, kIdeUpdateButton}) {
         EXPECT_EQ(tall.at(moved).y, findControlDesign(moved)->rect.y + 100) << moved;
     }
     for (int32_t grown : {kParametersPage, kFlagsPage, kFlagList, kCodeView}) {

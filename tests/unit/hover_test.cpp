@@ -34,8 +34,8 @@ struct Fixture {
 TEST(Hover, ClippingOutsideTheClientAreaGivesMinusOneForBoth) {
     const struct {
         int32_t x, y, ex, ey;
-    } cases[] = {{0, 0, 0, 0},     {99, 49, 99, 49}, {100, 10, -1, -1}, {10, 50, -1, -1},
-                 {-1, 10, -1, -1}, {10, -5, -1, -1}};
+    } cases[] = {{0, 0, 0, 0},     {99, 49, 99, 49}, {100, 10, -1, -1},
+                 {10, 50, -1, -1}, {-1, 10, -1, -1}, {10, -5, -1, -1}};
     for (const auto& c : cases) {
         int32_t x = c.x;
         int32_t y = c.y;

@@ -46,7 +46,9 @@ TEST(MainLayout, FieldsCarryTheirParameterPosition) {
     EXPECT_EQ(findControlDesign(kAnyNumberSwitch)->data, 0);
 }
 
-TEST(MainLayout, CreditLineIsTwentyCharacters) { EXPECT_EQ(kCreditText.size(), 20u); }
+TEST(MainLayout, CreditLineIsTwentyCharacters) {
+    EXPECT_EQ(kCreditText.size(), 20u);
+}
 
 }  // namespace
 }  // namespace tessaly

@@ -14,12 +14,12 @@ TEST(RepairUtf8, ValidTextIsUnchanged) {
 
 TEST(RepairUtf8, EachBadByteBecomesOneReplacementCharacter) {
     const std::string r = "\xEF\xBF\xBD";
-    EXPECT_EQ(repairUtf8("caf\xE9"), "caf" + r);                 // Latin-1
-    EXPECT_EQ(repairUtf8("\xC0\xAF"), r + r);                    // overlong
-    EXPECT_EQ(repairUtf8("\xED\xA0\x80"), r + r + r);            // surrogate
-    EXPECT_EQ(repairUtf8("\xF4\x90\x80\x80"), r + r + r + r);    // beyond U+10FFFF
-    EXPECT_EQ(repairUtf8("ab\xE2\x82"), "ab" + r + r);           // cut at the end
-    EXPECT_EQ(repairUtf8("\x80x"), r + "x");                     // stray continuation
+    EXPECT_EQ(repairUtf8("caf\xE9"), "caf" + r);               // Latin-1
+    EXPECT_EQ(repairUtf8("\xC0\xAF"), r + r);                  // overlong
+    EXPECT_EQ(repairUtf8("\xED\xA0\x80"), r + r + r);          // surrogate
+    EXPECT_EQ(repairUtf8("\xF4\x90\x80\x80"), r + r + r + r);  // beyond U+10FFFF
+    EXPECT_EQ(repairUtf8("ab\xE2\x82"), "ab" + r + r);         // cut at the end
+    EXPECT_EQ(repairUtf8("\x80x"), r + "x");                   // stray continuation
 }
 
 }  // namespace
