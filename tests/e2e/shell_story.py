@@ -116,6 +116,14 @@ def main():
 
         wid = wait_for(lambda: xdotool("search", "--name", "^Tessaly 0.87$").split("\n")[0])
         xdotool("windowactivate", "--sync", wid)
+        _, sy600, _, _ = extents(status)
+        # Dragged to the smallest size, the status line sits 200 pixels higher.
+        xdotool("windowsize", "--sync", wid, "295", "400")
+        wait_for(lambda: extents(status)[1] == sy600 - 200, seconds=5)
+        check(extents(status)[1] == sy600 - 200,
+              "at the smallest size the status line moved up by 200 (%d)" % (extents(status)[1] - sy600))
+        xdotool("windowsize", "--sync", wid, "800", "600")
+        wait_for(lambda: extents(status)[1] == sy600, seconds=5)
         _, _, cw0, ch0 = extents(code_view)
         _, sy0, _, _ = extents(status)
         px0, py0, _, _ = extents(copy)
