@@ -7,6 +7,7 @@
 #include <wx/utils.h>
 
 #include <cassert>
+#include <cstdlib>
 #include <utility>
 
 #include "app/main_layout.h"
@@ -55,9 +56,11 @@ Shell::~Shell() {
     hoverTimer_.Stop();
 }
 
+// The toolkit is up and the keyword table loaded when this runs (steps 1 and 5 of start-up).
 void Shell::start(const std::optional<std::string>& fileText) {
-    fillTabBarDefaults(toColour(kWindowBackground));
-    placeholderPicture_ = loadPlaceholderPicture();
+    fillTabBarDefaults(toColour(kWindowBackground));  // seam: the tab bar
+    placeholderPicture_ = loadPlaceholderPicture();   // seam: the preview builder
+    // The desktop size is asked for when a preview window needs it; nothing to prepare here.
     frame_ = buildMainWindow(anchors_, [this](const wxString& tab) { showPageOfTab(tab); });
     installShortcuts(frame_);
     connect();
@@ -69,8 +72,9 @@ void Shell::start(const std::optional<std::string>& fileText) {
         setCodeViewText(services_.clipboard->getText());
     }
     readCodeView();
-    viewCode_.resized(frame_->GetClientSize().x);
+    viewCode_.resized(frame_->GetClientSize().x);  // the full width
     bindCommands();
+    // The hover poll: the toolkit's loop waits for events, this timer adds the 20 ms beat.
     hoverTimer_.Start(20);
 }
 

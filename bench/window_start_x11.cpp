@@ -40,13 +40,16 @@ bool windowShown(Display* display, Window w, const char* title) {
     unsigned int count = 0;
     if (!XQueryTree(display, w, &root, &parent, &children, &count)) return false;
     bool found = false;
-    for (unsigned int i = 0; i < count && !found; ++i) found = windowShown(display, children[i], title);
+    for (unsigned int i = 0; i < count && !found; ++i)
+        found = windowShown(display, children[i], title);
     if (children) XFree(children);
     return found;
 }
 
 // Windows come and go while the tree is walked; a vanished one is simply not the one we want.
-int ignoreXErrors(Display*, XErrorEvent*) { return 0; }
+int ignoreXErrors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 long residentKilobytes(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
