@@ -33,6 +33,24 @@ T* mainControl(int32_t number) {
     return static_cast<T*>(Registry::instance().control(number));
 }
 
+// Sees every left-button press, native controls included, before they handle it.
+class ClickFilter : public wxEventFilter {
+  public:
+    explicit ClickFilter(Shell& shell) : shell_(shell) { wxEvtHandler::AddFilter(this); }
+    ~ClickFilter() override { wxEvtHandler::RemoveFilter(this); }
+
+    int FilterEvent(wxEvent& event) override {
+        if (event.GetEventType() == wxEVT_LEFT_DOWN) {
+            const wxPoint pointer = wxGetMousePosition();
+            shell_.selectAt(pointer.x, pointer.y);
+        }
+        return Event_Skip;
+    }
+
+  private:
+    Shell& shell_;
+};
+
 }  // namespace
 
 Shell::Shell(KeywordTable keywords, ShellServices services)
@@ -54,6 +72,7 @@ Shell::Shell(KeywordTable keywords, ShellServices services)
 
 Shell::~Shell() {
     hoverTimer_.Stop();
+    clickFilter_.reset();
 }
 
 // The toolkit is up and the keyword table loaded when this runs (steps 1 and 5 of start-up).
@@ -76,6 +95,7 @@ void Shell::start(const std::optional<std::string>& fileText) {
     bindCommands();
     // The hover poll: the toolkit's loop waits for events, this timer adds the 20 ms beat.
     hoverTimer_.Start(20);
+    clickFilter_ = std::make_unique<ClickFilter>(*this);
 }
 
 void Shell::connect() {
@@ -205,11 +225,26 @@ void Shell::showPageOfTab(const wxString& tabText) {
     }
 }
 
-void Shell::onHoverTimer() {
+wxTopLevelWindow* Shell::activePreview() const {
     wxTopLevelWindow* window = Registry::instance().window(previewWindow_);
-    if (!window || !window->IsActive()) return;
+    return window && window->IsActive() ? window : nullptr;
+}
+
+void Shell::onHoverTimer() {
+    if (!activePreview()) return;
     const wxPoint pointer = wxGetMousePosition();
     hoverAt(pointer.x, pointer.y);
+}
+
+bool Shell::selectAt(int32_t screenX, int32_t screenY) {
+    if (!activePreview()) return false;
+    hoverAt(screenX, screenY);
+    auto* picker = mainControl<wxChoice>(kPicker);
+    if (hover_.index < 0 || hover_.index >= int32_t(picker->GetCount())) return false;
+    picker->SetSelection(hover_.index);
+    const auto listIndex = int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(hover_.index)));
+    services_.edit->showElement(listIndex);
+    return true;
 }
 
 bool Shell::hoverAt(int32_t screenX, int32_t screenY) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <wx/eventfilter.h>
 #include <wx/frame.h>
 #include <wx/timer.h>
 
@@ -63,6 +64,11 @@ class Shell : public ReadFormHooks, public PreviewHost {
     // status line was rewritten.
     bool hoverAt(int32_t screenX, int32_t screenY);
 
+    // Selection by click: a left-button press at screen position (x, y) in the active preview
+    // window brings the hover state up to date and, when a gadget is hovered, selects its picker
+    // entry and shows its element. Returns true when an element was selected.
+    bool selectAt(int32_t screenX, int32_t screenY);
+
     // Reads the code view into the element list and rebuilds picker, pages and preview.
     void readCodeView();
 
@@ -95,6 +101,8 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void connect();
     void bindCommands();
     void onHoverTimer();
+    // The active preview window, nullptr when the preview window is not the active one.
+    wxTopLevelWindow* activePreview() const;
     std::string codeViewText() const;
     void setCodeViewText(const std::string& text);
 
@@ -108,6 +116,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     HoverState hover_;
     wxFrame* frame_ = nullptr;
     wxTimer hoverTimer_;
+    std::unique_ptr<wxEventFilter> clickFilter_;
     int32_t previewWindow_ = 0;
     int32_t placeholderPicture_ = 0;
     uint32_t editorHandle_ = 0;

@@ -130,6 +130,29 @@ TEST_F(ShortcutTest, HoverNamesTheGadgetUnderThePointerInThePreview) {
     EXPECT_EQ(shell->hover().index, -1);
 }
 
+TEST_F(ShortcutTest, ClickingAGadgetInTheActivePreviewSelectsItsElement) {
+    startShell(std::string("ButtonGadget(#A, 1, 2, 3, 4, \"a\")\n"
+                           "ButtonGadget(#B, 1, 2, 3, 4, \"b\")\n"));
+    wxFrame* preview = openPreviewWindow();
+    auto* button = new wxButton(preview, wxID_ANY, "B", wxPoint(40, 30), wxSize(80, 30));
+    shell->elements()[1].Gadget = Registry::instance().addControl(button);
+    focusIn(preview, button);
+    edits.calls.clear();
+    wxUIActionSimulator sim;
+    sim.MouseMove(button->ClientToScreen(wxPoint(20, 10)));
+    pumpFor(60);
+    sim.MouseClick();
+    EXPECT_TRUE(pumpUntil([&] { return !edits.calls.empty(); }));
+    EXPECT_EQ(edits.calls, (std::vector<std::string>{"show 1"}));
+    EXPECT_EQ(static_cast<wxChoice*>(control(kPicker))->GetSelection(), 1);
+    EXPECT_EQ(status(), " X: 60 / Y: 40 - #B");
+    // A press on the window's background, over no gadget, selects nothing.
+    edits.calls.clear();
+    EXPECT_FALSE(shell->selectAt(preview->ClientToScreen(wxPoint(5, 150)).x,
+                                 preview->ClientToScreen(wxPoint(5, 150)).y));
+    EXPECT_TRUE(edits.calls.empty());
+}
+
 TEST_F(ShortcutTest, TheTimerWritesThePointerPositionOverTheActiveWindow) {
     startShell(std::string());
     focusIn(shell->mainWindow(), control(kNameField));
