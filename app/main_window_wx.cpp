@@ -124,7 +124,9 @@ wxFrame* buildMainWindow(AnchorTable& anchors, std::function<void(const wxString
         if (!d.toolTip.empty()) w->SetToolTip(toWx(d.toolTip));
         if (!d.visible) w->Hide();
         registry.setControl(d.number, w);
-        registry.setData(d.number, d.data);
+        // The tab bar keeps its own state record as its data; everything else starts with the
+        // designed value.
+        if (d.kind != ControlKind::TabBar) registry.setData(d.number, d.data);
     }
 
     for (const AnchorDesign& a : mainWindowAnchors()) {

@@ -16,7 +16,8 @@ void fillTabBarDefaults(const wxColour& windowBackground);
 
 // Creates control 1 at (5, 42, 285 x 28) in the main window with tabs "Parameters" and "Flags",
 // tab 0 selected. `onSelectionChanged` must be called with the newly selected tab's text
-// whenever the user selects another tab. Returns the control.
+// whenever the user selects another tab. Returns the control; the caller registers it as
+// control 1 and leaves its user data (Registry::data(1)) to the tab bar.
 wxWindow* createMainTabBar(wxWindow* parent, const wxFont& font,
                            std::function<void(const wxString& tabText)> onSelectionChanged);
 
