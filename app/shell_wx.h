@@ -69,6 +69,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     // entry and shows its element. Returns true when an element was selected.
     bool selectAt(int32_t screenX, int32_t screenY);
 
+    // Replaces the pages, writer and preview updater (nullptr: the do-nothing defaults).
+    void setEditHooks(EditHooks* edit) { services_.edit = edit ? edit : &defaultEdit_; }
+
     // Reads the code view into the element list and rebuilds picker, pages and preview.
     void readCodeView();
 
@@ -122,5 +125,10 @@ class Shell : public ReadFormHooks, public PreviewHost {
     uint32_t editorHandle_ = 0;
     bool quitting_ = false;
 };
+
+// The parameter and flag pages, code writer and preview updater the window program uses; they
+// reach the element list through `shell.elements()` and the controls through the Registry. This
+// is the one place where the pages plug in; until then shortcuts and readings reach nothing.
+std::unique_ptr<EditHooks> makeEditHooks(Shell& shell);
 
 }  // namespace tessaly

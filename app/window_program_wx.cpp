@@ -31,12 +31,15 @@ class TessalyApp : public wxApp {
             wxTheApp->ExitMainLoop();
         };
         shell_ = std::make_unique<Shell>(std::move(keywords_), std::move(services));
+        edits_ = makeEditHooks(*shell_);
+        shell_->setEditHooks(edits_.get());
         shell_->start(fileText_);
         return true;
     }
 
     int OnExit() override {
         shell_.reset();
+        edits_.reset();
         return wxApp::OnExit();
     }
 
@@ -45,6 +48,7 @@ class TessalyApp : public wxApp {
     std::optional<std::string> fileText_;
     WxClipboard& clipboard_;
     std::unique_ptr<Shell> shell_;
+    std::unique_ptr<EditHooks> edits_;
 };
 
 // A failed toolkit assertion is reported on standard error; the default would open a modal
