@@ -138,10 +138,15 @@ def main():
         check((px - px0, py - py0, sy - sy0) == (0, 100, 100),
               "Copy and the status line move down by 100 (%d, %d, %d)" % (px - px0, py - py0, sy - sy0))
 
-        # The pointer over the main window's client area shows in the status line.
-        xdotool("mousemove", str(cx - 200), str(cy + 100))
-        moved = wait_for(lambda: status.get_name() != " X: 0 / Y: 0" and status.get_name(), 3)
-        check(bool(moved) and "/ Y: " in moved, "the hover poll writes the status line (%r)" % moved)
+        # The pointer over the main window's client area shows in the status line. The picker
+        # sits at (5, 10) of the client area, which gives the client area's origin.
+        ox, oy = extents(picker)[0] - 5, extents(picker)[1] - 10
+        xdotool("mousemove", str(ox + 100), str(oy + 300))
+        moved = wait_for(lambda: status.get_name() == " X: 100 / Y: 300", 3)
+        check(moved, "the hover poll writes the pointer position (%r)" % status.get_name())
+        xdotool("mousemove", str(ox + 101), str(oy + 300))
+        moved = wait_for(lambda: status.get_name() == " X: 101 / Y: 300", 3)
+        check(moved, "moving by one pixel rewrites it (%r)" % status.get_name())
 
         Atspi.Action.do_action(copy, 0)
         copied = wait_for(lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"],
