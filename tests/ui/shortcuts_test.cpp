@@ -131,8 +131,9 @@ TEST_F(ShortcutTest, HoverNamesTheGadgetUnderThePointerInThePreview) {
 }
 
 TEST_F(ShortcutTest, ClickingAGadgetInTheActivePreviewSelectsItsElement) {
-    startShell(std::string("ButtonGadget(#A, 1, 2, 3, 4, \"a\")\n"
-                           "ButtonGadget(#B, 1, 2, 3, 4, \"b\")\n"));
+    startShell(
+        std::string("ButtonGadget(#A, 1, 2, 3, 4, \"a\")\n"
+                    "ButtonGadget(#B, 1, 2, 3, 4, \"b\")\n"));
     wxFrame* preview = openPreviewWindow();
     auto* button = new wxButton(preview, wxID_ANY, "B", wxPoint(40, 30), wxSize(80, 30));
     shell->elements()[1].Gadget = Registry::instance().addControl(button);
