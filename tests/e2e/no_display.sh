@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Without a display the window program says so and ends with status 1 instead of crashing.
+# Without a display the window program says so and ends with status 1 instead of crashing;
+# an unreadable FILE ends it with status 2.
 set -u
 program=$1
 form=$2
@@ -20,6 +21,14 @@ status=$?
 echo "$out"
 if [ "$status" -ne 1 ] || ! grep -q "cannot open the display" <<<"$out"; then
     echo "FAIL: unreachable display gave status $status"
+    exit 1
+fi
+# A file that cannot be read is reported before any window opens.
+out=$(DISPLAY=:9999 "$program" /nonexistent/form.pb 2>&1)
+status=$?
+echo "$out"
+if [ "$status" -ne 2 ] || ! grep -q "cannot read '/nonexistent/form.pb'" <<<"$out"; then
+    echo "FAIL: unreadable file gave status $status"
     exit 1
 fi
 # The command-line modes still work without a display.
