@@ -1,6 +1,7 @@
 // The shell's uses of the tab bar, served by the self-drawn tab bar of tabbar/.
 #include "app/tab_bar_seam_wx.h"
 
+#include "app/utf8_wx.h"
 #include "tabbar/colour.h"
 #include "tabbar/main_tab_bar_wx.h"
 #include "tabbar/tabbar_model.h"
@@ -17,7 +18,7 @@ void fillTabBarDefaults(const wxColour& windowBackground) {
 wxWindow* createMainTabBar(wxWindow* parent, const wxFont& font,
                            std::function<void(const wxString& tabText)> onSelectionChanged) {
     return createMainWindowTabBar(parent, font, [onSelectionChanged](const std::string& tabText) {
-        if (onSelectionChanged) onSelectionChanged(wxString::FromUTF8(tabText));
+        if (onSelectionChanged) onSelectionChanged(toWx(tabText));
     });
 }
 

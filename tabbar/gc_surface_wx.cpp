@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/utf8_wx.h"
 #include "tabbar/tabbar_fonts_wx.h"
 
 namespace tessaly {
@@ -15,14 +16,14 @@ wxSize measureText(wxGraphicsContext& gc, const wxFont& font, const std::string&
     if (text.empty()) return {0, 0};
     gc.SetFont(font, *wxBLACK);
     wxDouble w = 0, h = 0;
-    gc.GetTextExtent(wxString::FromUTF8(text), &w, &h);
+    gc.GetTextExtent(toWx(text), &w, &h);
     return {static_cast<int>(std::ceil(w)), static_cast<int>(std::ceil(h))};
 }
 
 GcSurface::GcSurface(wxGraphicsContext& gc, int32_t width, int32_t height, PictureLookup pictures)
     : gc_(gc), width_(width), height_(height), pictures_(std::move(pictures)) {}
 
-wxColour GcSurface::toWx(Colour c) const {
+wxColour GcSurface::colourOf(Colour c) const {
     // Only alpha blending honours a colour's alpha; the canvas itself has no alpha channel, so
     // replacing every channel leaves the colour opaque there.
     const unsigned char a = (mode_ & DrawAlphaBlend) != 0 ? alpha(c) : 0xFF;
@@ -44,22 +45,22 @@ int32_t GcSurface::textHeight(const std::string& text) {
 void GcSurface::setLinearGradient(int32_t x1, int32_t y1, int32_t x2, int32_t y2,
                                   const std::vector<GradientStop>& stops) {
     if (stops.empty()) return;
-    wxGraphicsGradientStops wxStops(toWx(stops.front().colour), toWx(stops.back().colour));
+    wxGraphicsGradientStops wxStops(colourOf(stops.front().colour), colourOf(stops.back().colour));
     for (size_t i = 1; i + 1 < stops.size(); ++i) {
-        wxStops.Add(toWx(stops[i].colour), static_cast<float>(stops[i].position));
+        wxStops.Add(colourOf(stops[i].colour), static_cast<float>(stops[i].position));
     }
     gradient_ = gc_.CreateLinearGradientBrush(x1, y1, x2, y2, wxStops);
 }
 
 void GcSurface::prepareShape(Colour c) {
     if ((mode_ & DrawOutlined) != 0) {
-        gc_.SetPen(gc_.CreatePen(wxGraphicsPenInfo(toWx(c), 1)));
+        gc_.SetPen(gc_.CreatePen(wxGraphicsPenInfo(colourOf(c), 1)));
         gc_.SetBrush(wxNullGraphicsBrush);
     } else {
         gc_.SetPen(wxNullGraphicsPen);
         gc_.SetBrush((mode_ & DrawGradient) != 0 && !gradient_.IsNull()
                          ? gradient_
-                         : gc_.CreateBrush(wxBrush(toWx(c))));
+                         : gc_.CreateBrush(wxBrush(colourOf(c))));
     }
 }
 
@@ -90,7 +91,7 @@ void GcSurface::line(int32_t x, int32_t y, int32_t w, int32_t h, Colour c) {
     if (std::abs(w) == 1 || std::abs(h) == 1) {
         // Straight lines cover whole pixels, end pixels included.
         gc_.SetPen(wxNullGraphicsPen);
-        gc_.SetBrush(gc_.CreateBrush(wxBrush(toWx(c))));
+        gc_.SetBrush(gc_.CreateBrush(wxBrush(colourOf(c))));
         gc_.DrawRectangle(std::min(x, ex), std::min(y, ey), std::abs(ex - x) + 1,
                           std::abs(ey - y) + 1);
         return;
@@ -99,13 +100,13 @@ void GcSurface::line(int32_t x, int32_t y, int32_t w, int32_t h, Colour c) {
 }
 
 void GcSurface::lineXY(int32_t x1, int32_t y1, int32_t x2, int32_t y2, Colour c) {
-    gc_.SetPen(gc_.CreatePen(wxGraphicsPenInfo(toWx(c), 1).Cap(wxCAP_PROJECTING)));
+    gc_.SetPen(gc_.CreatePen(wxGraphicsPenInfo(colourOf(c), 1).Cap(wxCAP_PROJECTING)));
     gc_.StrokeLine(x1 + 0.5, y1 + 0.5, x2 + 0.5, y2 + 0.5);
 }
 
 void GcSurface::text(int32_t x, int32_t y, const std::string& text, Colour c) {
-    gc_.SetFont(font_, toWx(c));
-    gc_.DrawText(wxString::FromUTF8(text), x, y);
+    gc_.SetFont(font_, colourOf(c));
+    gc_.DrawText(toWx(text), x, y);
 }
 
 void GcSurface::picture(PictureHandle picture, int32_t x, int32_t y, int32_t alpha) {

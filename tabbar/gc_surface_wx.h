@@ -39,7 +39,7 @@ class GcSurface : public DrawSurface {
     void picture(PictureHandle picture, int32_t x, int32_t y, int32_t alpha) override;
 
   private:
-    wxColour toWx(Colour c) const;
+    wxColour colourOf(Colour c) const;
     // Sets pen and brush for a shape: outline only, gradient or plain fill, as the mode says.
     void prepareShape(Colour c);
 

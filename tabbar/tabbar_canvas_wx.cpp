@@ -4,6 +4,7 @@
 #include <wx/image.h>
 
 #include "app/registry_wx.h"
+#include "app/utf8_wx.h"
 #include "tabbar/gc_surface_wx.h"
 #include "tabbar/tabbar_fonts_wx.h"
 #include "tabbar/tabbar_paint.h"
@@ -105,7 +106,7 @@ void TabBarCanvas::setToolTip(const std::string& text) {
     if (text.empty()) {
         UnsetToolTip();
     } else {
-        SetToolTip(wxString::FromUTF8(text));
+        SetToolTip(toWx(text));
     }
 }
 
