@@ -1,10 +1,8 @@
 // The tab bar as control 1 of the real main window: it switches the Parameters and Flags pages,
 // and a reading that finds nothing disables the "Flags" tab.
-#include <wx/uiaction.h>
-
 #include "app/main_layout.h"
 #include "tabbar/tabbar_canvas_wx.h"
-#include "ui_support.h"
+#include "tabbar_ui_support.h"
 
 namespace tessaly::test {
 namespace {
@@ -18,16 +16,6 @@ constexpr const char* kFormCode =
 class TabBarMainWindowTest : public ShellTest {
   protected:
     TabBarCanvas* tabBar() { return dynamic_cast<TabBarCanvas*>(control(kTabBar)); }
-
-    // A real pointer click at a point of the tab bar, with the main window on top.
-    void clickBar(int x, int y) {
-        shell->mainWindow()->Raise();
-        pumpFor(50);
-        wxUIActionSimulator sim;
-        sim.MouseMove(tabBar()->ClientToScreen(wxPoint(x, y)));
-        pumpFor(30);
-        sim.MouseClick();
-    }
 };
 
 TEST_F(TabBarMainWindowTest, ClickingFlagsShowsTheFlagsPageAndBack) {
@@ -39,12 +27,12 @@ TEST_F(TabBarMainWindowTest, ClickingFlagsShowsTheFlagsPageAndBack) {
     EXPECT_TRUE(parameters->IsShown());
     EXPECT_FALSE(flags->IsShown());
 
-    clickBar(200, 15);  // "Flags"
+    pointerClick(tabBar(), 200, 15);  // "Flags"
     EXPECT_TRUE(pumpUntil([&] { return flags->IsShown(); }));
     EXPECT_FALSE(parameters->IsShown());
     EXPECT_EQ(tabBar()->bar().state().Selected, tabBar()->bar().state().Tabs[1].get());
 
-    clickBar(60, 15);  // "Parameters"
+    pointerClick(tabBar(), 60, 15);  // "Parameters"
     EXPECT_TRUE(pumpUntil([&] { return parameters->IsShown(); }));
     EXPECT_FALSE(flags->IsShown());
 }
@@ -55,7 +43,7 @@ TEST_F(TabBarMainWindowTest, ReadingNothingDisablesTheFlagsTab) {
     EXPECT_TRUE(tabBar()->bar().state().Tabs[1]->Disabled);
     EXPECT_FALSE(tabBar()->bar().state().Tabs[0]->Disabled);
 
-    clickBar(200, 15);
+    pointerClick(tabBar(), 200, 15);
     pumpFor(200);
     EXPECT_TRUE(control(kParametersPage)->IsShown()) << "a disabled tab changes nothing";
     EXPECT_FALSE(control(kFlagsPage)->IsShown());

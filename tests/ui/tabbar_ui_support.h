@@ -1,18 +1,12 @@
 #pragma once
 
-#include <wx/app.h>
-#include <wx/utils.h>
+#include <wx/toplevel.h>
+#include <wx/uiaction.h>
 #include <wx/window.h>
 
-namespace tessaly::test {
+#include "ui_support.h"
 
-// Lets the toolkit show, size and paint what the test just did.
-inline void settle(int rounds = 10) {
-    for (int i = 0; i < rounds; ++i) {
-        wxTheApp->Yield(true);
-        wxMilliSleep(5);
-    }
-}
+namespace tessaly::test {
 
 // Sends one mouse event of the given type at canvas position (x, y) through the window's
 // own handlers, as the toolkit would deliver it.
@@ -31,6 +25,17 @@ inline void sendMouse(wxWindow* w, wxEventType type, int x, int y, int wheel = 0
 inline void click(wxWindow* w, int x, int y) {
     sendMouse(w, wxEVT_LEFT_DOWN, x, y);
     sendMouse(w, wxEVT_LEFT_UP, x, y);
+}
+
+// A real pointer click (X test events) at (x, y) of the window, its top-level window raised
+// first so that nothing else takes the click.
+inline void pointerClick(wxWindow* w, int x, int y) {
+    wxGetTopLevelParent(w)->Raise();
+    pumpFor(50);
+    wxUIActionSimulator sim;
+    sim.MouseMove(w->ClientToScreen(wxPoint(x, y)));
+    pumpFor(30);
+    sim.MouseClick();
 }
 
 }  // namespace tessaly::test

@@ -6,7 +6,6 @@
 #include <wx/image.h>
 #include <wx/imagpng.h>
 #include <wx/panel.h>
-#include <wx/uiaction.h>
 
 #include <string>
 #include <vector>
@@ -34,11 +33,11 @@ class TabBarWindow : public ::testing::Test {
         canvas_ = createMainWindowTabBar(
             panel_, font, [this](const std::string& text) { selections_.push_back(text); });
         frame_->Show();
-        settle();
+        pumpFor(50);
     }
     void TearDown() override {
         frame_->Destroy();
-        settle(2);
+        pumpFor(10);
         Registry::instance().reset();
     }
 
@@ -129,13 +128,8 @@ TEST_F(TabBarWindow, SelectedTabIsPaintedRaisedOverTheBaseLine) {
 }
 
 TEST_F(TabBarWindow, RealPointerClickSelectsFlags) {
-    frame_->Raise();
-    settle();
-    wxUIActionSimulator sim;
-    sim.MouseMove(canvas_->ClientToScreen(wxPoint(200, 15)));
-    settle();
-    sim.MouseClick();
-    for (int i = 0; i < 100 && selections_.empty(); ++i) settle(1);
+    pointerClick(canvas_, 200, 15);
+    pumpUntil([this] { return !selections_.empty(); });
     EXPECT_EQ(selections_, (std::vector<std::string>{"Flags"}));
 }
 
