@@ -11,6 +11,7 @@
 
 #include <set>
 
+#include "app/compact_style_wx.h"
 #include "app/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
 #include "app/utf8_wx.h"
@@ -57,8 +58,11 @@ wxWindow* createControl(const ControlDesign& d, wxWindow* parent, const wxFont& 
     const wxSize size(d.rect.width, d.rect.height);
     const wxString text = toWx(d.text);
     switch (d.kind) {
-        case ControlKind::Picker:
-            return new wxChoice(parent, wxID_ANY, pos, size);
+        case ControlKind::Picker: {
+            auto* picker = new wxChoice(parent, wxID_ANY, pos, size);
+            makeCompact(picker);
+            return picker;
+        }
         case ControlKind::Page:
             return new wxPanel(parent, wxID_ANY, pos, size, wxBORDER_SIMPLE | wxTAB_TRAVERSAL);
         case ControlKind::Label:

@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential g++ cmake ninja-build pkg-config git
   # libraries
-  libwxgtk3.2-dev libx11-dev nlohmann-json3-dev libjpeg-dev libgtest-dev googletest
+  libwxgtk3.2-dev libgtk-3-dev libx11-dev nlohmann-json3-dev libjpeg-dev libgtest-dev googletest
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
   # display, window manager and desktop automation for the window tests
