@@ -1,0 +1,312 @@
+#include "form/preview_builder_wx.h"
+
+#include <wx/choice.h>
+#include <wx/dataview.h>
+#include <wx/display.h>
+#include <wx/listbox.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/splitter.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+
+#include "form/column_list_wx.h"
+#include "form/preview_controls_wx.h"
+
+namespace tessaly {
+
+namespace {
+
+constexpr long kWindowStyle = wxDEFAULT_FRAME_STYLE;
+constexpr int kDefaultWidth = 800;
+constexpr int kDefaultHeight = 600;
+
+wxSize primaryDesktopSize() {
+    if (wxDisplay::GetCount() == 0) return {kDefaultWidth, kDefaultHeight};
+    return wxDisplay(0u).GetGeometry().GetSize();
+}
+
+// Inserts a line into a multi-line text control; pos -1 or beyond the end appends it.
+void insertLine(wxTextCtrl& editor, int pos, const wxString& text) {
+    const int lines = editor.GetValue().empty() ? 0 : editor.GetNumberOfLines();
+    if (lines == 0) {
+        editor.SetValue(text);
+    } else if (pos < 0 || pos >= lines) {
+        editor.AppendText("\n" + text);
+    } else {
+        editor.SetInsertionPoint(editor.XYToPosition(0, pos));
+        editor.WriteText(text + "\n");
+    }
+}
+
+// Adds an item to a tree at the top level; pos -1 or beyond the end appends it.
+void insertTreeItem(wxDataViewTreeCtrl& tree, int pos, const wxString& text) {
+    const wxDataViewItem root;
+    const int count = tree.GetChildCount(root);
+    if (pos < 0 || pos >= count) {
+        tree.AppendItem(root, text);
+    } else if (pos == 0) {
+        tree.PrependItem(root, text);
+    } else {
+        tree.InsertItem(root, tree.GetNthChild(root, unsigned(pos - 1)), text);
+    }
+}
+
+bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
+    for (; w; w = w->GetParent()) {
+        if (w == candidate) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+PreviewBuilder::PreviewBuilder(PreviewHost& host, Registry& registry,
+                               CodeEditorModule& editorModule)
+    : host_(host), registry_(registry), editorModule_(editorModule) {}
+
+void PreviewBuilder::setPlaceholderPicture(const wxImage& picture) {
+    picture_ = picture;
+    if (!picture_.IsOk()) return;
+    if (pictureNumber_ == 0) {
+        pictureNumber_ = registry_.addImage(wxBitmap(picture_));
+    } else {
+        registry_.setImage(pictureNumber_, wxBitmap(picture_));
+    }
+}
+
+int32_t PreviewBuilder::previewWindow() const {
+    return previewFrame() ? window_ : 0;
+}
+
+wxFrame* PreviewBuilder::previewFrame() const {
+    return window_ != 0 ? dynamic_cast<wxFrame*>(registry_.window(window_)) : nullptr;
+}
+
+wxFrame* PreviewBuilder::makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width,
+                                   int32_t height) {
+    auto* frame = new wxFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, kWindowStyle);
+    frame->SetClientSize(width, height);
+    window_ = registry_.addWindow(frame);
+    return frame;
+}
+
+void PreviewBuilder::startBuildingIn(int32_t window) {
+    parents_.startWindow(window);
+    if (wxFrame* frame = previewFrame()) {
+        frame->Show();
+        frame->Raise();
+    }
+}
+
+void PreviewBuilder::openDefaultWindow() {
+    if (wxFrame* frame = previewFrame()) {
+        frame->SetClientSize(kDefaultWidth, kDefaultHeight);
+    } else {
+        makeFrame("Tessaly", 0, 0, kDefaultWidth, kDefaultHeight)->Centre();
+    }
+    startBuildingIn(window_);
+}
+
+void PreviewBuilder::destroyGadget(int32_t gadget) {
+    registry_.destroyControl(gadget);
+}
+
+void PreviewBuilder::build(ElementList& list) {
+    // A new reading starts in the preview window itself: the containers of the previous reading
+    // are gone, and so are its status bar and placeholder images.
+    if (wxFrame* frame = previewFrame()) {
+        parents_.startWindow(window_);
+        if (wxStatusBar* bar = frame->GetStatusBar()) {
+            const wxSize inner = frame->GetClientSize();
+            frame->SetStatusBar(nullptr);
+            bar->Destroy();
+            frame->SetClientSize(inner);
+        }
+    }
+    for (int32_t image : images_) registry_.freeImage(image);
+    images_.clear();
+
+    KeepCurrent keep(list);
+    for (int i = 0; i < list.count(); ++i) buildElement(list, i);
+}
+
+void PreviewBuilder::buildElement(ElementList& list, int index) {
+    sElement& element = list[index];
+    slots_.fill(element);
+    const PreviewKind kind = previewKindOf(element.KeyWord);
+    switch (kind) {
+        case PreviewKind::None:
+            break;
+        case PreviewKind::Window:
+            windowRule(element);
+            break;
+        case PreviewKind::StatusBar:
+            statusBarRule(element);
+            break;
+        case PreviewKind::AddItem:
+            itemRule(list);
+            break;
+        case PreviewKind::AddColumn:
+            columnRule(list);
+            break;
+        case PreviewKind::CloseGadgetList:
+            parents_.close();
+            break;
+        default:
+            createGadget(list, element, kind);
+            break;
+    }
+    if (element.Sort == kSortWindow || element.Sort == kSortGadget) {
+        element.Index = host_.addPickerEntry(pickerEntryText(element), index);
+    }
+}
+
+void PreviewBuilder::windowRule(sElement& element) {
+    const bool ignored = isIgnoredSize(slots_);
+    const wxSize desktop = primaryDesktopSize();
+    if (wxFrame* frame = previewFrame()) {
+        // A reused window keeps its title and flags; only its place and inner size follow.
+        if (ignored) {
+            frame->Move(0, 0);
+            frame->SetClientSize(desktop);
+        } else {
+            frame->SetClientSize(slots_.size(3), slots_.size(4));
+        }
+    } else if (ignored) {
+        makeFrame(wxString::FromUTF8(slots_.text(5)), 0, 0, desktop.x, desktop.y);
+    } else {
+        makeFrame(wxString::FromUTF8(slots_.text(5)), slots_.number(1), slots_.number(2),
+                  slots_.size(3), slots_.size(4));
+    }
+    element.Gadget = window_;
+    host_.addShortcuts(*previewFrame());
+    startBuildingIn(window_);
+}
+
+void PreviewBuilder::statusBarRule(sElement& element) {
+    wxFrame* frame = previewFrame();
+    if (!frame) return;
+    wxStatusBar* bar = frame->GetStatusBar();
+    if (!bar) {
+        // The status bar goes below the form: the form keeps its inner size.
+        const wxSize inner = frame->GetClientSize();
+        bar = frame->CreateStatusBar(1);
+        frame->SetClientSize(inner);
+    }
+    const int number = registry_.controlNumber(bar);
+    element.Gadget = number >= 0 ? number : registry_.addControl(bar);
+}
+
+wxWindow* PreviewBuilder::currentParent() const {
+    const std::optional<ParentRef> ref = parents_.current();
+    if (!ref) return nullptr;
+    return ref->isWindow ? registry_.window(ref->number) : registry_.control(ref->number);
+}
+
+void PreviewBuilder::itemRule(const ElementList& list) {
+    wxWindow* target = registry_.control(findTarget(list, slots_.text(0), kItemTargets));
+    if (!target) return;  // not found, or not built yet: nothing to add to
+    const int pos = slots_.number(1);
+    const wxString text = wxString::FromUTF8(slots_.text(2));
+    if (auto* columns = dynamic_cast<ColumnList*>(target)) {
+        columns->addRow(pos, text);
+    } else if (auto* tabs = dynamic_cast<wxNotebook*>(target)) {
+        // A panel item is a new tab, and the gadgets that follow go onto it.
+        auto* page = new wxPanel(tabs, wxID_ANY);
+        const int count = int(tabs->GetPageCount());
+        tabs->InsertPage(pos < 0 || pos > count ? count : pos, page, text, true);
+        parents_.replace(ParentRef{false, registry_.addControl(page)});
+    } else if (auto* tree = dynamic_cast<wxDataViewTreeCtrl*>(target)) {
+        insertTreeItem(*tree, pos, text);
+    } else if (auto* editor = dynamic_cast<wxTextCtrl*>(target)) {
+        insertLine(*editor, pos, text);
+    } else if (auto* items = dynamic_cast<wxItemContainer*>(target)) {
+        const int count = int(items->GetCount());
+        items->Insert(text, unsigned(pos < 0 || pos > count ? count : pos));
+    }
+}
+
+void PreviewBuilder::columnRule(const ElementList& list) {
+    auto* columns = dynamic_cast<ColumnList*>(
+        registry_.control(findTarget(list, slots_.text(0), kColumnTargets)));
+    // An explorer list is shown as a folder tree, which has no columns to add to.
+    if (!columns) return;
+    columns->addColumn(slots_.number(1), wxString::FromUTF8(slots_.text(2)), slots_.size(3));
+}
+
+void PreviewBuilder::splitterRule(sElement& element, const ElementList& list, wxWindow* parent) {
+    const SplitterChildren names = findSplitterChildren(list, slots_.text(5), slots_.text(6));
+    wxWindow* first = registry_.control(names.first);
+    wxWindow* second = registry_.control(names.second);
+    // Skipped unless both children exist, differ, are not already split, and do not enclose the
+    // place where the splitter would go (moving a window into its own child breaks the tree).
+    if (!first || !second || first == second) return;
+    for (wxWindow* child : {first, second}) {
+        if (dynamic_cast<wxSplitterWindow*>(child->GetParent())) return;
+        if (isAncestorOrSelf(child, parent)) return;
+    }
+    const int32_t flags = splitterFlags(element.Code);
+    const long style = (flags & kSplitterSeparator) ? wxSP_3DSASH | wxSP_LIVE_UPDATE
+                                                    : wxSP_THIN_SASH | wxSP_LIVE_UPDATE;
+    auto* splitter =
+        new wxSplitterWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, style);
+    splitter->SetSize(slots_.number(1), slots_.number(2), slots_.size(3), slots_.size(4),
+                      wxSIZE_ALLOW_MINUS_ONE);
+    splitter->SetMinimumPaneSize(0);
+    splitter->SetSashGravity(0.5);
+    first->Reparent(splitter);
+    second->Reparent(splitter);
+    // Vertical: the children side by side with an upright bar between them.
+    if (flags & kSplitterVertical) {
+        splitter->SplitVertically(first, second, slots_.size(3) / 2);
+    } else {
+        splitter->SplitHorizontally(first, second, slots_.size(4) / 2);
+    }
+    element.Gadget = registry_.addControl(splitter);
+}
+
+void PreviewBuilder::createGadget(const ElementList& list, sElement& element, PreviewKind kind) {
+    wxWindow* parent = currentParent();
+    // No window yet, or a panel before its first tab: there is no gadget list to add to.
+    if (!parent || dynamic_cast<wxNotebook*>(parent)) return;
+    const wxPoint pos(slots_.number(1), slots_.number(2));
+    const wxSize size(slots_.size(3), slots_.size(4));
+
+    wxWindow* control = nullptr;
+    wxBitmap image;
+    if (kind == PreviewKind::Splitter) {
+        splitterRule(element, list, parent);
+        return;
+    }
+    if (kind == PreviewKind::Scintilla) {
+        if (!editorModule_.load()) host_.showMessage("Information", "Scintilla is not init");
+        control = editorModule_.create(parent, pos, size);
+    } else {
+        if (kind == PreviewKind::Image || kind == PreviewKind::ButtonImage) {
+            image = placeholderImage(size.x, size.y);
+            if (image.IsOk()) {
+                element.Image = registry_.addImage(image);
+                images_.push_back(element.Image);
+            }
+        } else if (kind == PreviewKind::OpenGL && picture_.IsOk()) {
+            // All OpenGL gadgets share the one picture; each shows it at its own size, and the
+            // shared image holds the size of the last one.
+            if (size.x > 0 && size.y > 0) {
+                image = wxBitmap(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
+                registry_.setImage(pictureNumber_, image);
+            }
+            element.Image = pictureNumber_;
+        }
+        control = makeGadgetControl(kind, parent, slots_, element.Code, image);
+    }
+    if (!control) return;
+    control->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
+    element.Gadget = registry_.addControl(control);
+    if (kind == PreviewKind::Button) element.Created = 1;
+    if (opensGadgetList(kind)) parents_.open(ParentRef{false, element.Gadget});
+}
+
+}  // namespace tessaly
