@@ -32,9 +32,15 @@ std::string hoverStatusText(PointerPosition pointer, std::string_view name) {
     return text;
 }
 
+void HoverTracker::forget() {
+    known_ = false;
+    hovered_ = HoverHit{};
+}
+
 std::optional<std::string> HoverTracker::update(PointerPosition pointer, const ElementList& list,
                                                 const GadgetRectOf& rectOf) {
-    if (pointer == last_) return std::nullopt;
+    if (known_ && pointer == last_) return std::nullopt;
+    known_ = true;
     last_ = pointer;
     hovered_ = hoverScan(list, pointer, rectOf);
     return hoverStatusText(pointer, hovered_.name);

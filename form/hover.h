@@ -52,11 +52,15 @@ class HoverTracker {
     // returns nothing when it stands still (no status update is due).
     std::optional<std::string> update(PointerPosition pointer, const ElementList& list,
                                       const GadgetRectOf& rectOf);
+    // Drops what was hovered and the last position, so the next update scans again. Called after
+    // a reading: the old picker indices are gone.
+    void forget();
     const HoverHit& hovered() const { return hovered_; }
     PointerPosition lastPointer() const { return last_; }
 
   private:
-    PointerPosition last_;
+    PointerPosition last_;  // the status line starts as " X: 0 / Y: 0"
+    bool known_ = true;
     HoverHit hovered_;
 };
 
