@@ -2,15 +2,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <ostream>
 #include <sstream>
 
 #include "edit/code_writer.h"
 #include "form/code_text.h"
 #include "form/keywords.h"
+#include "form/read_file.h"
 #include "form/reader.h"
 
 namespace tessaly {
@@ -99,22 +97,6 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     return cl;
 }
 
-bool readWholeFile(const std::string& path, std::string& contents, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = std::strerror(errno);
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        error = "read error";
-        return false;
-    }
-    contents = buffer.str();
-    return true;
-}
-
 int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostream& out,
                    std::ostream& err) {
     switch (cl.mode) {
@@ -125,7 +107,8 @@ int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostrea
             out << kProgramTitle << "\n";
             return 0;
         case CommandLine::Mode::Error:
-            err << "tessaly: " << cl.error << "\n" << "Try 'tessaly --help'.\n";
+            err << "tessaly: " << cl.error << "\n"
+                << "Try 'tessaly --help'.\n";
             return 2;
         case CommandLine::Mode::Window:
             err << "tessaly: this build has no window program\n";
@@ -146,8 +129,7 @@ int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostrea
     } else {
         keywords = loadKeywordTableWithFallback(exeDir);
         if (!keywords.ok) {
-            err << "tessaly: no keyword table (" << keywords.error
-                << "); no call is recognised\n";
+            err << "tessaly: no keyword table (" << keywords.error << "); no call is recognised\n";
         }
     }
 

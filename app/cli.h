@@ -23,9 +23,6 @@ CommandLine parseCommandLine(const std::vector<std::string>& args);
 int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostream& out,
                    std::ostream& err);
 
-// Reads a whole file as bytes. Returns false and sets `error` to the reason when it cannot.
-bool readWholeFile(const std::string& path, std::string& contents, std::string& error);
-
 // The usage text shown by --help.
 std::string usageText();
 

@@ -84,7 +84,9 @@ int64_t Registry::data(int number) const {
     return it == data_.end() ? 0 : it->second;
 }
 
-void Registry::setData(int number, int64_t value) { data_[number] = value; }
+void Registry::setData(int number, int64_t value) {
+    data_[number] = value;
+}
 
 int Registry::addImage(const wxBitmap& image) {
     const int number = nextImage_++;
@@ -92,14 +94,18 @@ int Registry::addImage(const wxBitmap& image) {
     return number;
 }
 
-void Registry::setImage(int number, const wxBitmap& image) { images_[number] = image; }
+void Registry::setImage(int number, const wxBitmap& image) {
+    images_[number] = image;
+}
 
 const wxBitmap* Registry::image(int number) const {
     const auto it = images_.find(number);
     return it == images_.end() ? nullptr : &it->second;
 }
 
-void Registry::freeImage(int number) { images_.erase(number); }
+void Registry::freeImage(int number) {
+    images_.erase(number);
+}
 
 void Registry::reset() {
     windows_.clear();

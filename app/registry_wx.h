@@ -14,7 +14,7 @@ namespace tessaly {
 // from kFirstAllocated upwards, so a lookup can never reach a main window control by accident.
 // A destroyed window or control leaves the registry by itself.
 class Registry {
-public:
+  public:
     static constexpr int kFirstAllocated = 100000;
 
     static Registry& instance();
@@ -49,7 +49,7 @@ public:
     // Forgets everything (tests start from a clean registry).
     void reset();
 
-private:
+  private:
     void watchDestroy(wxWindow* w);
     void forget(wxWindow* w);
 

@@ -9,7 +9,8 @@ CodeText::CodeText(std::string_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c != '\r' && c != '\n') continue;
-        const size_t breakLength = (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+        const size_t breakLength =
+            (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
         lines_.emplace_back(text.substr(start, i - start));
         breaks_.emplace_back(text.substr(i, breakLength));
         i += breakLength - 1;

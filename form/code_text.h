@@ -9,7 +9,7 @@ namespace tessaly {
 // Form code as lines, each remembering the line break that ended it ("\r\n", "\r", "\n", or ""
 // for the last line), so that joining gives back every byte that was split.
 class CodeText {
-public:
+  public:
     CodeText() = default;
     explicit CodeText(std::string_view text);
 
@@ -23,7 +23,7 @@ public:
 
     std::string text() const;
 
-private:
+  private:
     std::vector<std::string> lines_{std::string()};
     std::vector<std::string> breaks_{std::string()};
 };

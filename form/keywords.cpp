@@ -2,14 +2,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 #include "form/number_text.h"
+#include "form/read_file.h"
 #include "form/text_util.h"
 
 namespace tessaly {
@@ -98,20 +95,10 @@ KeywordLoad parseKeywordTable(std::string_view json) {
 }
 
 KeywordLoad loadKeywordFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        KeywordLoad result;
-        result.error = std::strerror(errno);
-        return result;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        KeywordLoad result;
-        result.error = "read error";
-        return result;
-    }
-    return parseKeywordTable(buffer.str());
+    std::string text;
+    KeywordLoad result;
+    if (!readWholeFile(path, text, result.error)) return result;
+    return parseKeywordTable(text);
 }
 
 KeywordLoad loadKeywordTableWithFallback(const std::string& exeDir) {

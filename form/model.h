@@ -42,7 +42,7 @@ struct sElement {
 // The ordered element list with its current element. Appending makes the new element current.
 // Index -1 means no current element (an empty list, or nothing selected yet).
 class ElementList {
-public:
+  public:
     void clear() {
         elements_.clear();
         current_ = -1;
@@ -71,20 +71,20 @@ public:
     std::vector<sElement>::const_iterator begin() const { return elements_.begin(); }
     std::vector<sElement>::const_iterator end() const { return elements_.end(); }
 
-private:
+  private:
     std::vector<sElement> elements_;
     int current_ = -1;
 };
 
 // Keeps the list's current position across a nested walk and puts it back on leaving scope.
 class KeepCurrent {
-public:
+  public:
     explicit KeepCurrent(ElementList& list) : list_(list), saved_(list.currentIndex()) {}
     ~KeepCurrent() { list_.select(saved_); }
     KeepCurrent(const KeepCurrent&) = delete;
     KeepCurrent& operator=(const KeepCurrent&) = delete;
 
-private:
+  private:
     ElementList& list_;
     int saved_;
 };

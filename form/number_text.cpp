@@ -71,9 +71,12 @@ int64_t parseNumberText(std::string_view text) {
 }
 
 int32_t numberTextAsInt32(std::string_view text) {
-    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(parseNumberText(text))));
+    return static_cast<int32_t>(
+        static_cast<uint32_t>(static_cast<uint64_t>(parseNumberText(text))));
 }
 
-std::string numberToText(int64_t value) { return std::to_string(value); }
+std::string numberToText(int64_t value) {
+    return std::to_string(value);
+}
 
 }  // namespace tessaly

@@ -1,6 +1,7 @@
 #include "form/reader.h"
 
 #include <string>
+#include <vector>
 
 #include "form/text_util.h"
 
@@ -28,7 +29,8 @@ void readNamedParameters(const sKeyWord& kw, std::string_view line, sElement& el
     const std::vector<std::string_view> names = splitFields(kw.Item);
     for (size_t j = 2; j < names.size(); ++j) {
         sParameter& p = element.Parameters.emplace_back();
-        std::string name = removeChar(trimSpaces(names[j]), '"');
+        // Spaces and double quotes around a name do not count, in whichever order they stand.
+        std::string name(trimSpaces(removeChar(trimSpaces(names[j]), '"')));
         if (name.ends_with("$?")) {
             p.Type = kTypeText;
             p.Mandatory = 0;
@@ -65,32 +67,47 @@ void readPositionalParameters(std::string_view line, sElement& element, std::str
     }
 }
 
-}  // namespace
+// A keyword entry with its lower-cased name and name test, worked out once per reading.
+struct PreparedKeyword {
+    const sKeyWord* entry;
+    std::string name;  // lower-cased call name
+    std::string call;  // the same followed by "("
+};
 
-void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& table,
-              ElementList& list) {
-    const std::string lowerLine = asciiLower(line);
+std::vector<PreparedKeyword> prepare(const KeywordTable& table) {
+    std::vector<PreparedKeyword> prepared;
+    prepared.reserve(table.size());
+    for (const sKeyWord& kw : table) {
+        if (kw.KeyWord.empty()) continue;  // an entry without a name never matches
+        std::string name = asciiLower(kw.KeyWord);
+        prepared.push_back({&kw, name, name + "("});
+    }
+    return prepared;
+}
+
+void scanPrepared(std::string_view line, int32_t lineNumber,
+                  const std::vector<PreparedKeyword>& table, ElementList& list) {
     // The name test runs on the line without spaces, later on the argument text of a match.
     std::string searchText = removeChar(line, ' ');
     std::string lowerSearch = asciiLower(searchText);
+    std::string lowerLine;  // made on the first candidate only: most lines match nothing
     const size_t comment = findPosition(line, ";");
-    for (const sKeyWord& kw : table) {
-        if (kw.KeyWord.empty()) continue;  // an entry without a name never matches
-        const std::string name = asciiLower(kw.KeyWord);
-        if (lowerSearch.find(name + "(") == std::string::npos) continue;
-        const size_t position = findPosition(lowerLine, name);
+    for (const PreparedKeyword& kw : table) {
+        if (lowerSearch.find(kw.call) == std::string::npos) continue;
+        if (lowerLine.empty()) lowerLine = asciiLower(line);
+        const size_t position = findPosition(lowerLine, kw.name);
         if (position == 0) continue;
         if (comment != 0 && comment < position) continue;  // commented out
 
         sElement& element = list.append();
-        element.Sort = kw.Sort;
+        element.Sort = kw.entry->Sort;
         element.Line = lineNumber;
         element.Position = int32_t(position);
         element.Code = std::string(line);
-        element.KeyWord = kw.KeyWord;
-        element.Flags = kw.Flags;
-        if (kw.Sort != kSortPositional) {
-            readNamedParameters(kw, line, element, searchText);
+        element.KeyWord = kw.entry->KeyWord;
+        element.Flags = kw.entry->Flags;
+        if (element.Sort != kSortPositional) {
+            readNamedParameters(*kw.entry, line, element, searchText);
         } else {
             readPositionalParameters(line, element, searchText);
         }
@@ -98,9 +115,17 @@ void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& tab
     }
 }
 
+}  // namespace
+
+void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& table,
+              ElementList& list) {
+    scanPrepared(line, lineNumber, prepare(table), list);
+}
+
 void scanLines(const CodeText& code, const KeywordTable& table, ElementList& list) {
     list.clear();
-    for (int i = 0; i < code.lineCount(); ++i) scanLine(code.line(i), i, table, list);
+    const std::vector<PreparedKeyword> prepared = prepare(table);
+    for (int i = 0; i < code.lineCount(); ++i) scanPrepared(code.line(i), i, prepared, list);
     list.first();
 }
 

@@ -20,7 +20,7 @@ void scanLines(const CodeText& code, const KeywordTable& table, ElementList& lis
 // The steps of a reading that act on controls. The reading procedure calls them in a fixed
 // order; the window layer implements them, tests record them. Defaults do nothing.
 class ReadFormHooks {
-public:
+  public:
     virtual ~ReadFormHooks() = default;
     // Destroys the preview control of a gadget element of the previous reading. Called with every
     // non-zero number; the implementation ignores numbers that name no live control.

@@ -1,0 +1,223 @@
+#include "form/reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tessaly {
+namespace {
+
+KeywordTable testTable() {
+    return {
+        {"OpenWindow, Window, Window, x, y, Width, Height, Title$, Flags?, ParentWindowID?", "#F1",
+         0, "OpenWindow"},
+        {"ImageGadget, Gadget, Gadget, x, y, Width, Height, ImageID, Flags?", "#PB_Image_Border", 1,
+         "ImageGadget"},
+        {"ButtonImageGadget, Gadget, Gadget, x, y, Width, Height, ImageID, Flags?", "", 1,
+         "ButtonImageGadget"},
+        {"ButtonGadget, Gadget, Gadget, x, y, Width, Height, Text$, Flags?",
+         "#PB_Button_Default|#PB_Button_Toggle", 1, "ButtonGadget"},
+        {"DateGadget, Gadget, Gadget, x, y, Width, Height, Mask$?, Date?, \" Flags? \"", "", 1,
+         "DateGadget"},
+        {"AddGadgetItem, Item, Gadget, Position, Text$", "", 2, "AddGadgetItem"},
+        {"CloseGadgetList, List", "", 2, "CloseGadgetList"},
+    };
+}
+
+ElementList read(const std::string& text, const KeywordTable& table = testTable()) {
+    ElementList list;
+    scanLines(CodeText(text), table, list);
+    return list;
+}
+
+std::vector<std::string> values(const sElement& e) {
+    std::vector<std::string> out;
+    for (const sParameter& p : e.Parameters) out.push_back(p.Value);
+    return out;
+}
+
+using Values = std::vector<std::string>;
+
+TEST(Reader, ReadsAGadgetLineIntoNamedParameters) {
+    const ElementList list =
+        read("  Button_1 = ButtonGadget(#PB_Any,10,10, 100, 25, \"OK\")  ; go");
+    ASSERT_EQ(list.count(), 1);
+    const sElement& e = list[0];
+    EXPECT_EQ(e.Sort, 1);
+    EXPECT_EQ(e.Line, 0);
+    EXPECT_EQ(e.Position, 14);
+    EXPECT_EQ(e.KeyWord, "ButtonGadget");
+    EXPECT_EQ(e.Flags, "#PB_Button_Default|#PB_Button_Toggle");
+    EXPECT_EQ(e.Code, "  Button_1 = ButtonGadget(#PB_Any,10,10, 100, 25, \"OK\")  ; go");
+    EXPECT_EQ(values(e), (Values{"#PB_Any", "10", "10", "100", "25", "OK", ""}));
+    ASSERT_EQ(e.Parameters.size(), 7u);
+    EXPECT_EQ(e.Parameters[0].Name, "Gadget");
+    EXPECT_EQ(e.Parameters[0].Type, kTypePlain);
+    EXPECT_EQ(e.Parameters[0].Mandatory, 1);
+    EXPECT_EQ(e.Parameters[5].Name, "Text");
+    EXPECT_EQ(e.Parameters[5].Type, kTypeText);
+    EXPECT_EQ(e.Parameters[5].Mandatory, 1);
+    EXPECT_EQ(e.Parameters[6].Name, "Flags");
+    EXPECT_EQ(e.Parameters[6].Type, kTypePlain);
+    EXPECT_EQ(e.Parameters[6].Mandatory, 0);
+    EXPECT_EQ(e.Index, 0);
+    EXPECT_EQ(e.Gadget, 0);
+    EXPECT_EQ(list.currentIndex(), 0);
+}
+
+TEST(Reader, ParameterMarkersAndQuotedNames) {
+    const ElementList list = read("DateGadget(1, 2, 3, 4, 5)");
+    ASSERT_EQ(list.count(), 1);
+    const auto& p = list[0].Parameters;
+    ASSERT_EQ(p.size(), 8u);
+    EXPECT_EQ(p[5].Name, "Mask");
+    EXPECT_EQ(p[5].Type, kTypeText);
+    EXPECT_EQ(p[5].Mandatory, 0);
+    EXPECT_EQ(p[6].Name, "Date");
+    EXPECT_EQ(p[6].Type, kTypePlain);
+    EXPECT_EQ(p[6].Mandatory, 0);
+    EXPECT_EQ(p[7].Name, "Flags");  // quotes and spaces around the name are dropped
+    EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "", "", ""}));
+}
+
+TEST(Reader, CommentsBeforeTheCallHideItCommentsAfterItDoNot) {
+    EXPECT_EQ(read("; ButtonGadget(1, 2, 3, 4, 5, \"x\")").count(), 0);
+    EXPECT_EQ(read("x = 1 ; ButtonGadget(1, 2, 3, 4, 5, \"x\")").count(), 0);
+    ElementList list = read("ButtonGadget(1, 2, 3, 4, 5, \"a;b\") ; note");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list[0].Parameters[5].Value, "a;b");
+    // A ")" in the trailing comment pulls the comment into the last parameter.
+    list = read("ButtonGadget(1, 2, 3, 4, 5, \"OK\") ; see (note)");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list[0].Parameters[5].Value, "OK) ; see (note");
+}
+
+TEST(Reader, NameTestIgnoresCaseAndSpacesButNotTabs) {
+    ElementList list = read("bUtToNgAdGeT (1, 2, 3, 4, 5, \"x\")");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list[0].KeyWord, "ButtonGadget");
+    EXPECT_EQ(list[0].Code, "bUtToNgAdGeT (1, 2, 3, 4, 5, \"x\")");
+    EXPECT_EQ(list[0].Position, 1);
+    EXPECT_EQ(read("ButtonGadget\t(1, 2, 3, 4, 5, \"x\")").count(), 0);
+    EXPECT_EQ(read("ButtonGadget 1, 2").count(), 0);
+}
+
+TEST(Reader, TableOrderDecidesBetweenCallsWhoseNamesEndAlike) {
+    // The image call is listed before the button-image call: it wins, inside the longer name.
+    ElementList list = read("  ButtonImageGadget(1, 2, 3, 4, 5, 0)");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list[0].KeyWord, "ImageGadget");
+    EXPECT_EQ(list[0].Position, 9);
+
+    KeywordTable table = testTable();
+    std::swap(table[1], table[2]);
+    list = read("  ButtonImageGadget(1, 2, 3, 4, 5, 0)", table);
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list[0].KeyWord, "ButtonImageGadget");
+    EXPECT_EQ(list[0].Position, 3);
+}
+
+TEST(Reader, TextsLoseTheirQuotesAndCommasSplitThem) {
+    ElementList list = read("ButtonGadget(1, 2, 3, 4, 5, \"Yes, no\", #F)");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "Yes", "#F"}));
+    // More arguments than names: the surplus overwrites the last entry, the last one wins.
+    list = read("ButtonGadget(1, 2, 3, 4, 5, \"a, b, c\", #F)");
+    EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "a", "#F"}));
+    // Fewer: the rest stay empty.
+    list = read("ButtonGadget()");
+    EXPECT_EQ(values(list[0]), (Values{"", "", "", "", "", "", ""}));
+}
+
+TEST(Reader, PositionalCallsKeepTheirArgumentsUpToTheFirstParenthesis) {
+    ElementList list = read("AddGadgetItem(#Panel, -1, \"Tab (one), two\")");
+    ASSERT_EQ(list.count(), 1);
+    const sElement& e = list[0];
+    EXPECT_EQ(e.Sort, 2);
+    EXPECT_EQ(values(e), (Values{"#Panel", "-1", "Tab (one"}));
+    for (const sParameter& p : e.Parameters) {
+        EXPECT_EQ(p.Name, "");
+        EXPECT_EQ(p.Type, 0);
+        EXPECT_EQ(p.Mandatory, 0);
+    }
+    list = read("CloseGadgetList()");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(values(list[0]), (Values{""}));
+}
+
+TEST(Reader, LineBreaksOfEveryKindCountLines) {
+    const ElementList list = read(
+        "OpenWindow(0, 0, 0, 10, 10, \"W\")\r\n\r\nButtonGadget(1,1,1,1,1,\"a\")\rButtonGadget(2,"
+        "1,1,1,1,\"b\")\nButtonGadget(3,1,1,1,1,\"c\")");
+    ASSERT_EQ(list.count(), 4);
+    EXPECT_EQ(list[0].Line, 0);
+    EXPECT_EQ(list[1].Line, 2);
+    EXPECT_EQ(list[2].Line, 3);
+    EXPECT_EQ(list[3].Line, 4);
+    EXPECT_EQ(list[1].Code, "ButtonGadget(1,1,1,1,1,\"a\")");
+}
+
+TEST(Reader, ANestedCallYieldsASecondElementFromTheArgumentText) {
+    const ElementList list = read(
+        "If OpenWindow(0, 0, 0, 100, 100, \"T\") : ButtonGadget(1, 2, 3, 4, 5, \"B\") : EndIf");
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list[0].KeyWord, "OpenWindow");
+    EXPECT_EQ(list[0].Position, 4);
+    EXPECT_EQ(list[1].KeyWord, "ButtonGadget");
+    EXPECT_EQ(list[1].Position, 41);
+    EXPECT_EQ(list[0].Line, list[1].Line);
+    // Both take the argument text from the line's first "(" to its last ")".
+    EXPECT_EQ(list[1].Parameters[0].Value, "0");
+    EXPECT_EQ(list[1].Parameters[5].Value, "T) : ButtonGadget(1");
+    EXPECT_EQ(list[0].Parameters[6].Value, "2");
+    EXPECT_EQ(list[0].Parameters[7].Value, "B");
+    // A second call with a space before "(" inside the argument text is not found again.
+    EXPECT_EQ(read("OpenWindow(0, 0, 0, 1, 1, ButtonGadget (1))").count(), 1);
+}
+
+TEST(Reader, LinesWithoutAClosingParenthesisRunToTheEnd) {
+    ElementList list = read("ButtonGadget(1, 2, 3, 4, 5, \"Half");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "Half", ""}));
+    list = read("AddGadgetItem(#L, -1, \"x\"");
+    EXPECT_EQ(values(list[0]), (Values{"#L", "-1", "x"}));
+    // A ")" before the first "(" gives an empty argument text, not a negative length.
+    list = read("x) = ButtonGadget(");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(values(list[0])[0], "");
+}
+
+TEST(Reader, EntriesWithoutNameOrParametersAreHarmless) {
+    const KeywordTable table = {{"", "", 1, ""}, {"Short", "", 1, "Short"}, {"", "", 1, "Bare"}};
+    // "Bare(" stands in Short's argument text, so the line yields both; neither names a
+    // parameter, so neither gets values.
+    ElementList list = read("(x) Short(1, 2) Bare(3)", table);
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list[0].KeyWord, "Short");
+    EXPECT_EQ(list[1].KeyWord, "Bare");
+    EXPECT_TRUE(list[0].Parameters.empty());
+    EXPECT_TRUE(list[1].Parameters.empty());
+    EXPECT_EQ(read("(", table).count(), 0);
+    list = read("", table);
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(list.currentIndex(), -1);
+}
+
+TEST(Reader, TwoLinesWithTheSameCallGiveTwoElements) {
+    const ElementList list = read("ButtonGadget(1,1,1,1,1,\"a\")\nButtonGadget(2,1,1,1,1,\"b\")\n");
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list[0].Line, 0);
+    EXPECT_EQ(list[1].Line, 1);
+    EXPECT_EQ(list[1].Parameters[0].Value, "2");
+}
+
+TEST(Reader, MultiByteTextPassesThroughAndPositionsStayInBytes) {
+    const ElementList list = read("Ä = ButtonGadget(1, 2, 3, 4, 5, \"Grüße\")");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list[0].Position, 6);  // "Ä" is two bytes
+    EXPECT_EQ(list[0].Parameters[5].Value, "Grüße");
+}
+
+}  // namespace
+}  // namespace tessaly
