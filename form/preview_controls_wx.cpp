@@ -57,12 +57,12 @@ namespace tessaly {
 //   OptionGadget         wxRadioButton                 text 5
 //   PanelGadget          wxNotebook                    tabs from AddGadgetItem; becomes the parent
 //   ProgressBarGadget    wxGauge                       range N5..N6, value 50
-//   ScintillaGadget      wxStyledTextCtrl, from the code-editor module (preview_builder_wx.cpp)
+//   ScintillaGadget      wxStyledTextCtrl, from the code-editor module (live_preview_wx.cpp)
 //   ScrollAreaGadget     wxScrolledWindow              inner size N5 x N6, step N7; the parent
 //   ScrollBarGadget      wxScrollBar                   range N5..N6, page length N7
 //   ShortcutGadget       wxTextCtrl                    - (shows no shortcut)
 //   SpinGadget           wxSpinCtrl (GtkSpinButton)    range N5..N6
-//   SplitterGadget       wxSplitterWindow (preview_builder_wx.cpp)
+//   SplitterGadget       wxSplitterWindow (live_preview_wx.cpp)
 //   StringGadget         wxTextCtrl                    text 5
 //   TextGadget           wxStaticText                  text 5
 //   TrackBarGadget       wxSlider (GtkScale)           range N5..N6

@@ -1,4 +1,4 @@
-#include "form/preview_builder_wx.h"
+#include "form/live_preview_wx.h"
 
 #include <wx/choice.h>
 #include <wx/dataview.h>
@@ -63,11 +63,11 @@ bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
 
 }  // namespace
 
-PreviewBuilder::PreviewBuilder(PreviewHost& host, Registry& registry,
+LivePreview::LivePreview(LivePreviewHost& host, Registry& registry,
                                CodeEditorModule& editorModule)
     : host_(host), registry_(registry), editorModule_(editorModule) {}
 
-void PreviewBuilder::setPlaceholderPicture(const wxImage& picture) {
+void LivePreview::setPlaceholderPicture(const wxImage& picture) {
     picture_ = picture;
     if (!picture_.IsOk()) return;
     if (pictureNumber_ == 0) {
@@ -77,23 +77,24 @@ void PreviewBuilder::setPlaceholderPicture(const wxImage& picture) {
     }
 }
 
-int32_t PreviewBuilder::previewWindow() const {
+int32_t LivePreview::previewWindow() const {
     return previewFrame() ? window_ : 0;
 }
 
-wxFrame* PreviewBuilder::previewFrame() const {
+wxFrame* LivePreview::previewFrame() const {
     return window_ != 0 ? dynamic_cast<wxFrame*>(registry_.window(window_)) : nullptr;
 }
 
-wxFrame* PreviewBuilder::makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width,
+wxFrame* LivePreview::makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width,
                                    int32_t height) {
     auto* frame = new wxFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, kWindowStyle);
     frame->SetClientSize(width, height);
     window_ = registry_.addWindow(frame);
+    host_.adoptWindow(frame);
     return frame;
 }
 
-void PreviewBuilder::startBuildingIn(int32_t window) {
+void LivePreview::startBuildingIn(int32_t window) {
     parents_.startWindow(window);
     if (wxFrame* frame = previewFrame()) {
         frame->Show();
@@ -101,7 +102,7 @@ void PreviewBuilder::startBuildingIn(int32_t window) {
     }
 }
 
-void PreviewBuilder::openDefaultWindow() {
+void LivePreview::openDefaultWindow() {
     if (wxFrame* frame = previewFrame()) {
         frame->SetClientSize(kDefaultWidth, kDefaultHeight);
     } else {
@@ -110,11 +111,11 @@ void PreviewBuilder::openDefaultWindow() {
     startBuildingIn(window_);
 }
 
-void PreviewBuilder::destroyGadget(int32_t gadget) {
+void LivePreview::destroyGadget(int32_t gadget) {
     registry_.destroyControl(gadget);
 }
 
-void PreviewBuilder::build(ElementList& list) {
+void LivePreview::build(ElementList& list) {
     // A new reading starts in the preview window itself: the containers of the previous reading
     // are gone, and so are its status bar and placeholder images.
     if (wxFrame* frame = previewFrame()) {
@@ -133,7 +134,7 @@ void PreviewBuilder::build(ElementList& list) {
     for (int i = 0; i < list.count(); ++i) buildElement(list, i);
 }
 
-void PreviewBuilder::buildElement(ElementList& list, int index) {
+void LivePreview::buildElement(ElementList& list, int index) {
     sElement& element = list[index];
     slots_.fill(element);
     const PreviewKind kind = previewKindOf(element.KeyWord);
@@ -160,11 +161,11 @@ void PreviewBuilder::buildElement(ElementList& list, int index) {
             break;
     }
     if (element.Sort == kSortWindow || element.Sort == kSortGadget) {
-        element.Index = host_.addPickerEntry(pickerEntryText(element), index);
+        element.Index = host_.appendPickerEntry(pickerEntryText(element), index);
     }
 }
 
-void PreviewBuilder::windowRule(sElement& element) {
+void LivePreview::windowRule(sElement& element) {
     const bool ignored = isIgnoredSize(slots_);
     const wxSize desktop = primaryDesktopSize();
     if (wxFrame* frame = previewFrame()) {
@@ -182,11 +183,11 @@ void PreviewBuilder::windowRule(sElement& element) {
                   slots_.size(3), slots_.size(4));
     }
     element.Gadget = window_;
-    host_.addShortcuts(*previewFrame());
+    host_.installShortcuts(previewFrame());
     startBuildingIn(window_);
 }
 
-void PreviewBuilder::statusBarRule(sElement& element) {
+void LivePreview::statusBarRule(sElement& element) {
     wxFrame* frame = previewFrame();
     if (!frame) return;
     wxStatusBar* bar = frame->GetStatusBar();
@@ -200,13 +201,13 @@ void PreviewBuilder::statusBarRule(sElement& element) {
     element.Gadget = number >= 0 ? number : registry_.addControl(bar);
 }
 
-wxWindow* PreviewBuilder::currentParent() const {
+wxWindow* LivePreview::currentParent() const {
     const std::optional<ParentRef> ref = parents_.current();
     if (!ref) return nullptr;
     return ref->isWindow ? registry_.window(ref->number) : registry_.control(ref->number);
 }
 
-void PreviewBuilder::itemRule(const ElementList& list) {
+void LivePreview::itemRule(const ElementList& list) {
     wxWindow* target = registry_.control(findTarget(list, slots_.text(0), kItemTargets));
     if (!target) return;  // not found, or not built yet: nothing to add to
     const int pos = slots_.number(1);
@@ -229,7 +230,7 @@ void PreviewBuilder::itemRule(const ElementList& list) {
     }
 }
 
-void PreviewBuilder::columnRule(const ElementList& list) {
+void LivePreview::columnRule(const ElementList& list) {
     auto* columns = dynamic_cast<ColumnList*>(
         registry_.control(findTarget(list, slots_.text(0), kColumnTargets)));
     // An explorer list is shown as a folder tree, which has no columns to add to.
@@ -237,7 +238,7 @@ void PreviewBuilder::columnRule(const ElementList& list) {
     columns->addColumn(slots_.number(1), wxString::FromUTF8(slots_.text(2)), slots_.size(3));
 }
 
-void PreviewBuilder::splitterRule(sElement& element, const ElementList& list, wxWindow* parent) {
+void LivePreview::splitterRule(sElement& element, const ElementList& list, wxWindow* parent) {
     const SplitterChildren names = findSplitterChildren(list, slots_.text(5), slots_.text(6));
     wxWindow* first = registry_.control(names.first);
     wxWindow* second = registry_.control(names.second);
@@ -268,7 +269,7 @@ void PreviewBuilder::splitterRule(sElement& element, const ElementList& list, wx
     element.Gadget = registry_.addControl(splitter);
 }
 
-void PreviewBuilder::createGadget(const ElementList& list, sElement& element, PreviewKind kind) {
+void LivePreview::createGadget(const ElementList& list, sElement& element, PreviewKind kind) {
     wxWindow* parent = currentParent();
     // No window yet, or a panel before its first tab: there is no gadget list to add to.
     if (!parent || dynamic_cast<wxNotebook*>(parent)) return;

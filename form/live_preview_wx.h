@@ -16,24 +16,26 @@
 namespace tessaly {
 
 // What the preview builder needs from the main window. The shell implements it; tests use a fake.
-class PreviewHost {
+class LivePreviewHost {
   public:
-    virtual ~PreviewHost() = default;
+    virtual ~LivePreviewHost() = default;
     // Appends an entry to the element picker carrying listIndex as its item data; returns the
     // entry's index.
-    virtual int addPickerEntry(const std::string& text, int64_t listIndex) = 0;
+    virtual int32_t appendPickerEntry(const std::string& text, int32_t listIndex) = 0;
     // Shows a message box with an OK button. Tests record the call instead of blocking.
     virtual void showMessage(const std::string& title, const std::string& text) = 0;
-    // Registers the main window's keyboard shortcuts on a preview window opened by a window line.
-    virtual void addShortcuts(wxFrame& window) = 0;
+    // Registers the main window's keyboard shortcuts on a preview window of a window line.
+    virtual void installShortcuts(wxTopLevelWindow* window) = 0;
+    // Gives a newly opened preview window the program's window handlers (close, size).
+    virtual void adoptWindow(wxTopLevelWindow* window) = 0;
 };
 
 // Builds the live preview: the preview window and one native control per gadget element, nested
 // as the code's gadget lists nest. The control each call becomes is listed in
 // preview_controls_wx.cpp. Keeps the preview window from one reading to the next.
-class PreviewBuilder {
+class LivePreview {
   public:
-    PreviewBuilder(PreviewHost& host, Registry& registry, CodeEditorModule& editorModule);
+    LivePreview(LivePreviewHost& host, Registry& registry, CodeEditorModule& editorModule);
 
     // The picture OpenGL gadgets show (decoded at start-up); registered as one shared image.
     void setPlaceholderPicture(const wxImage& picture);
@@ -65,7 +67,7 @@ class PreviewBuilder {
     wxFrame* makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width, int32_t height);
     void startBuildingIn(int32_t window);
 
-    PreviewHost& host_;
+    LivePreviewHost& host_;
     Registry& registry_;
     CodeEditorModule& editorModule_;
     Slots slots_;
