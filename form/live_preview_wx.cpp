@@ -204,11 +204,17 @@ void LivePreview::statusBarRule(sElement& element) {
 wxWindow* LivePreview::currentParent() const {
     const std::optional<ParentRef> ref = parents_.current();
     if (!ref) return nullptr;
-    return ref->isWindow ? registry_.window(ref->number) : registry_.control(ref->number);
+    return ref->isWindow ? registry_.window(ref->number) : previewControl(ref->number);
+}
+
+wxWindow* LivePreview::previewControl(int32_t number) const {
+    // 0 is what a failed lookup gives, and numbers below the allocated range belong to the main
+    // window: neither may ever be touched by the preview.
+    return number >= Registry::kFirstAllocated ? registry_.control(number) : nullptr;
 }
 
 void LivePreview::itemRule(const ElementList& list) {
-    wxWindow* target = registry_.control(findTarget(list, slots_.text(0), kItemTargets));
+    wxWindow* target = previewControl(findTarget(list, slots_.text(0), kItemTargets));
     if (!target) return;  // not found, or not built yet: nothing to add to
     const int pos = slots_.number(1);
     const wxString text = wxString::FromUTF8(slots_.text(2));
@@ -232,7 +238,7 @@ void LivePreview::itemRule(const ElementList& list) {
 
 void LivePreview::columnRule(const ElementList& list) {
     auto* columns = dynamic_cast<ColumnList*>(
-        registry_.control(findTarget(list, slots_.text(0), kColumnTargets)));
+        previewControl(findTarget(list, slots_.text(0), kColumnTargets)));
     // An explorer list is shown as a folder tree, which has no columns to add to.
     if (!columns) return;
     columns->addColumn(slots_.number(1), wxString::FromUTF8(slots_.text(2)), slots_.size(3));
@@ -240,8 +246,8 @@ void LivePreview::columnRule(const ElementList& list) {
 
 void LivePreview::splitterRule(sElement& element, const ElementList& list, wxWindow* parent) {
     const SplitterChildren names = findSplitterChildren(list, slots_.text(5), slots_.text(6));
-    wxWindow* first = registry_.control(names.first);
-    wxWindow* second = registry_.control(names.second);
+    wxWindow* first = previewControl(names.first);
+    wxWindow* second = previewControl(names.second);
     // Skipped unless both children exist, differ, are not already split, and do not enclose the
     // place where the splitter would go (moving a window into its own child breaks the tree).
     if (!first || !second || first == second) return;

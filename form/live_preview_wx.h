@@ -64,6 +64,7 @@ class LivePreview {
     void splitterRule(sElement& element, const ElementList& list, wxWindow* parent);
     void createGadget(const ElementList& list, sElement& element, PreviewKind kind);
     wxWindow* currentParent() const;
+    wxWindow* previewControl(int32_t number) const;
     wxFrame* makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width, int32_t height);
     void startBuildingIn(int32_t window);
 

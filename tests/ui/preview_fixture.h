@@ -62,10 +62,11 @@ protected:
 
     void read(const std::string& code) { readForm(CodeText(code), keywords(), list_, *this); }
 
-    // The element whose identifier is name (first one).
+    // The first window or gadget element whose identifier is name.
     sElement& element(const std::string& name) {
         for (sElement& e : list_) {
-            if (!e.Parameters.empty() && e.Parameters[0].Value == name) return e;
+            if (e.Sort != kSortPositional && !e.Parameters.empty() && e.Parameters[0].Value == name)
+                return e;
         }
         ADD_FAILURE() << "no element " << name;
         static sElement none;
