@@ -224,7 +224,8 @@ void LivePreview::itemRule(const ElementList& list) {
         // A panel item is a new tab, and the gadgets that follow go onto it.
         auto* page = new wxPanel(tabs, wxID_ANY);
         const int count = int(tabs->GetPageCount());
-        tabs->InsertPage(pos < 0 || pos > count ? count : pos, page, text, true);
+        // The first tab is the one shown, as in the running program.
+        tabs->InsertPage(pos < 0 || pos > count ? count : pos, page, text, count == 0);
         parents_.replace(ParentRef{false, registry_.addControl(page)});
     } else if (auto* tree = dynamic_cast<wxDataViewTreeCtrl*>(target)) {
         insertTreeItem(*tree, pos, text);

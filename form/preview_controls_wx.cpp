@@ -137,7 +137,7 @@ wxWindow* makeScrollBar(wxWindow* parent, const Slots& s, bool vertical) {
 
 wxWindow* makeScrollArea(wxWindow* parent, const Slots& s) {
     auto* area = new wxScrolledWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                                      wxHSCROLL | wxVSCROLL | wxBORDER_SUNKEN);
+                                      wxHSCROLL | wxVSCROLL | wxBORDER_SIMPLE);
     const int step = s.number(7) > 0 ? s.number(7) : 10;
     area->SetScrollRate(step, step);
     area->SetVirtualSize(s.size(5), s.size(6));
