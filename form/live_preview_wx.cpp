@@ -63,8 +63,7 @@ bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
 
 }  // namespace
 
-LivePreview::LivePreview(LivePreviewHost& host, Registry& registry,
-                               CodeEditorModule& editorModule)
+LivePreview::LivePreview(LivePreviewHost& host, Registry& registry, CodeEditorModule& editorModule)
     : host_(host), registry_(registry), editorModule_(editorModule) {}
 
 void LivePreview::setPlaceholderPicture(const wxImage& picture) {
@@ -86,7 +85,7 @@ wxFrame* LivePreview::previewFrame() const {
 }
 
 wxFrame* LivePreview::makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width,
-                                   int32_t height) {
+                                int32_t height) {
     auto* frame = new wxFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, kWindowStyle);
     frame->SetClientSize(width, height);
     window_ = registry_.addWindow(frame);
@@ -238,8 +237,8 @@ void LivePreview::itemRule(const ElementList& list) {
 }
 
 void LivePreview::columnRule(const ElementList& list) {
-    auto* columns = dynamic_cast<ColumnList*>(
-        previewControl(findTarget(list, slots_.text(0), kColumnTargets)));
+    auto* columns =
+        dynamic_cast<ColumnList*>(previewControl(findTarget(list, slots_.text(0), kColumnTargets)));
     // An explorer list is shown as a folder tree, which has no columns to add to.
     if (!columns) return;
     columns->addColumn(slots_.number(1), wxString::FromUTF8(slots_.text(2)), slots_.size(3));

@@ -20,7 +20,7 @@ namespace tessaly::test {
 
 // Stands in for the main window: records picker entries, messages, shortcuts and windows.
 class FakeHost : public LivePreviewHost {
-public:
+  public:
     int32_t appendPickerEntry(const std::string& text, int32_t listIndex) override {
         entries.emplace_back(text, listIndex);
         return int32_t(entries.size()) - 1;
@@ -39,7 +39,7 @@ public:
 
 // A preview built by the whole reading procedure, with the main window's steps recorded.
 class PreviewTest : public testing::Test, public ReadFormHooks {
-protected:
+  protected:
     explicit PreviewTest(std::string moduleDir = TESSALY_BINARY_DIR)
         : module_(std::move(moduleDir)), preview_(host_, registry_, module_) {
         preview_.setPlaceholderPicture(decodePlaceholderPicture());

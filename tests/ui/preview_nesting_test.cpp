@@ -115,8 +115,7 @@ TEST_F(NestingTest, ItemsLandInTheirTargetsAtTheirPositions) {
     auto* tree = dynamic_cast<wxDataViewTreeCtrl*>(control("#Tree"));
     ASSERT_EQ(tree->GetChildCount(wxDataViewItem()), 2);
     EXPECT_EQ(tree->GetItemText(tree->GetNthChild(wxDataViewItem(), 0)), "root 1");
-    EXPECT_EQ(dynamic_cast<wxTextCtrl*>(control("#Editor"))->GetValue(),
-              "line 1\nline 2\nline 3");
+    EXPECT_EQ(dynamic_cast<wxTextCtrl*>(control("#Editor"))->GetValue(), "line 1\nline 2\nline 3");
     // Items have no object and no picker entry.
     for (const sElement& e : list_) {
         if (e.Sort == kSortPositional) EXPECT_EQ(e.Gadget, 0);

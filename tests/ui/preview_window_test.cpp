@@ -11,8 +11,9 @@ namespace {
 using WindowTest = PreviewTest;
 
 TEST_F(WindowTest, AWindowLineOpensThePreviewWindowWithItsTitleSizeAndShortcuts) {
-    read("OpenWindow(#Main, 30, 40, 320, 170, \"Log in\", #PB_Window_SystemMenu)\n"
-         "ButtonGadget(#OK, 10, 10, 80, 28, \"OK\")\n");
+    read(
+        "OpenWindow(#Main, 30, 40, 320, 170, \"Log in\", #PB_Window_SystemMenu)\n"
+        "ButtonGadget(#OK, 10, 10, 80, 28, \"OK\")\n");
     ASSERT_NE(frame(), nullptr);
     EXPECT_EQ(frame()->GetTitle(), "Log in");
     EXPECT_EQ(frame()->GetClientSize(), wxSize(320, 170));
@@ -104,8 +105,9 @@ TEST_F(WindowTest, StatusBarIsAddedEmptyAndTheFormKeepsItsInnerSize) {
 }
 
 TEST_F(WindowTest, ScintillaElementsGetTheEditorFromTheModuleBesideTheProgram) {
-    read("OpenWindow(#W, 0, 0, 400, 300, \"S\")\n"
-         "ScintillaGadget(#Code, 10, 20, 300, 200, 0)\n");
+    read(
+        "OpenWindow(#W, 0, 0, 400, 300, \"S\")\n"
+        "ScintillaGadget(#Code, 10, 20, 300, 200, 0)\n");
     EXPECT_TRUE(host_.messages.empty());
     auto* editor = dynamic_cast<wxStyledTextCtrl*>(control("#Code"));
     ASSERT_NE(editor, nullptr);
@@ -115,15 +117,16 @@ TEST_F(WindowTest, ScintillaElementsGetTheEditorFromTheModuleBesideTheProgram) {
 }
 
 class MissingModuleTest : public PreviewTest {
-protected:
+  protected:
     MissingModuleTest() : PreviewTest("/nonexistent/folder") {}
 };
 
 TEST_F(MissingModuleTest, EachScintillaElementReportsTheMissingModuleAndTheBuildGoesOn) {
-    read("OpenWindow(#W, 0, 0, 400, 300, \"S\")\n"
-         "ScintillaGadget(#Code1, 10, 20, 300, 100, 0)\n"
-         "ScintillaGadget(#Code2, 10, 130, 300, 100, 0)\n"
-         "ButtonGadget(#After, 10, 240, 80, 25, \"after\")\n");
+    read(
+        "OpenWindow(#W, 0, 0, 400, 300, \"S\")\n"
+        "ScintillaGadget(#Code1, 10, 20, 300, 100, 0)\n"
+        "ScintillaGadget(#Code2, 10, 130, 300, 100, 0)\n"
+        "ButtonGadget(#After, 10, 240, 80, 25, \"after\")\n");
     ASSERT_EQ(host_.messages.size(), 2u);  // the second element tries again
     EXPECT_EQ(host_.messages[0].first, "Information");
     EXPECT_EQ(host_.messages[0].second, "Scintilla is not init");

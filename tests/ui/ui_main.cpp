@@ -24,7 +24,9 @@ void countAssert(const wxString& file, int line, const wxString& func, const wxS
 }
 }  // namespace
 
-int wxAssertCount() { return gAsserts; }
+int wxAssertCount() {
+    return gAsserts;
+}
 
 void processPending() {
     for (int i = 0; i < 3; ++i) {
@@ -45,7 +47,9 @@ StderrCapture::StderrCapture() {
     close(fd);
 }
 
-StderrCapture::~StderrCapture() { finish(); }
+StderrCapture::~StderrCapture() {
+    finish();
+}
 
 std::string StderrCapture::finish() {
     if (saved_ < 0) return {};

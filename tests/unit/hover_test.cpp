@@ -72,8 +72,8 @@ TEST(HoverScan, EdgesAreIncludedAndOneBeyondIsOutside) {
 
 TEST(HoverScan, SkipsDeadControlsElementsWithoutObjectAndNonGadgets) {
     Fixture f;
-    f.list.append() = gadget("#Gone", 5, 0);         // no live control
-    f.list.append() = gadget("#None", 0, 1);         // no object
+    f.list.append() = gadget("#Gone", 5, 0);  // no live control
+    f.list.append() = gadget("#None", 0, 1);  // no object
     f.list.append() = gadget("#Bar", 6, 2, kSortWindow);
     f.rects[6] = {0, 0, 100, 100};
     f.rects[0] = {0, 0, 100, 100};

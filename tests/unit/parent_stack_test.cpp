@@ -5,8 +5,12 @@
 namespace tessaly {
 namespace {
 
-constexpr ParentRef window(int32_t n) { return {true, n}; }
-constexpr ParentRef control(int32_t n) { return {false, n}; }
+constexpr ParentRef window(int32_t n) {
+    return {true, n};
+}
+constexpr ParentRef control(int32_t n) {
+    return {false, n};
+}
 
 TEST(ParentStacks, NothingIsCurrentBeforeAWindowAndOpeningThenDoesNothing) {
     ParentStacks p;

@@ -94,8 +94,8 @@ TEST(SplitterFlags, VerticalWhenTheLineNamesTheFlagAnywhereSeparatorAlways) {
 }
 
 TEST(LineNamesFlag, FindsTheNameInAnyCase) {
-    EXPECT_TRUE(lineNamesFlag("StringGadget(#S,0,0,9,9,\"\",#PB_String_Password)",
-                              "#pb_string_password"));
+    EXPECT_TRUE(
+        lineNamesFlag("StringGadget(#S,0,0,9,9,\"\",#PB_String_Password)", "#pb_string_password"));
     EXPECT_FALSE(lineNamesFlag("StringGadget(#S,0,0,9,9,\"\")", "#pb_string_password"));
 }
 
