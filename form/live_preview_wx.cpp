@@ -66,14 +66,10 @@ bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
 LivePreview::LivePreview(LivePreviewHost& host, Registry& registry, CodeEditorModule& editorModule)
     : host_(host), registry_(registry), editorModule_(editorModule) {}
 
-void LivePreview::setPlaceholderPicture(const wxImage& picture) {
-    picture_ = picture;
-    if (!picture_.IsOk()) return;
-    if (pictureNumber_ == 0) {
-        pictureNumber_ = registry_.addImage(wxBitmap(picture_));
-    } else {
-        registry_.setImage(pictureNumber_, wxBitmap(picture_));
-    }
+void LivePreview::setPlaceholderPicture(int32_t imageNumber) {
+    const wxBitmap* picture = registry_.image(imageNumber);
+    pictureNumber_ = picture && picture->IsOk() ? imageNumber : 0;
+    picture_ = pictureNumber_ != 0 ? picture->ConvertToImage() : wxImage();
 }
 
 int32_t LivePreview::previewWindow() const {

@@ -37,8 +37,9 @@ class LivePreview {
   public:
     LivePreview(LivePreviewHost& host, Registry& registry, CodeEditorModule& editorModule);
 
-    // The picture OpenGL gadgets show (decoded at start-up); registered as one shared image.
-    void setPlaceholderPicture(const wxImage& picture);
+    // The picture OpenGL gadgets show: the registry image decoded at start-up. Each OpenGL gadget
+    // shows it scaled from this original; the shared image takes the size of the last one.
+    void setPlaceholderPicture(int32_t imageNumber);
 
     // Opens the default preview window ("Tessaly", inner 800 x 600, centred), or, when a preview
     // window exists, reuses it at that inner size with its title. It becomes the current parent.

@@ -42,7 +42,7 @@ class PreviewTest : public testing::Test, public ReadFormHooks {
   protected:
     explicit PreviewTest(std::string moduleDir = TESSALY_BINARY_DIR)
         : module_(std::move(moduleDir)), preview_(host_, registry_, module_) {
-        preview_.setPlaceholderPicture(decodePlaceholderPicture());
+        preview_.setPlaceholderPicture(registry_.addImage(wxBitmap(decodePlaceholderPicture())));
     }
 
     void SetUp() override { assertsBefore_ = wxAssertCount(); }

@@ -139,3 +139,18 @@ TEST_F(MissingModuleTest, EachScintillaElementReportsTheMissingModuleAndTheBuild
 
 }  // namespace
 }  // namespace tessaly::test
+
+namespace tessaly::test {
+namespace {
+
+TEST(PlaceholderPicture, TheEmbeddedJpegDecodesThroughTheJpegHandler) {
+    const wxImage picture = decodePlaceholderPicture();
+    ASSERT_TRUE(picture.IsOk());
+    EXPECT_EQ(picture.GetSize(), wxSize(640, 360));
+    EXPECT_NE(wxImage::FindHandler(wxBITMAP_TYPE_JPEG), nullptr);
+    // A dark blue-grey panel: blue above red in the corner.
+    EXPECT_GT(picture.GetBlue(5, 5), picture.GetRed(5, 5));
+}
+
+}  // namespace
+}  // namespace tessaly::test
