@@ -11,8 +11,8 @@ namespace {
 
 TEST(MessageBox, AReplacedFunctionReceivesTitleAndTextAndCanBeRestored) {
     std::vector<std::pair<std::string, std::string>> shown;
-    MessageBoxFunction old = setMessageBoxFunction(
-        [&shown](const std::string& title, const std::string& text) {
+    MessageBoxFunction old =
+        setMessageBoxFunction([&shown](const std::string& title, const std::string& text) {
             shown.emplace_back(title, text);
         });
     showMessageBox("Information", "Scintilla is not init");

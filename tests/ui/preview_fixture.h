@@ -14,7 +14,7 @@
 #include "form/live_preview_wx.h"
 #include "form/placeholder_picture_wx.h"
 #include "form/reader.h"
-#include "ui_support.h"
+#include "preview_support.h"
 
 namespace tessaly::test {
 

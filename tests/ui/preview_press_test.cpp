@@ -4,7 +4,7 @@
 #include <wx/panel.h>
 
 #include "form/preview_press_wx.h"
-#include "ui_support.h"
+#include "preview_support.h"
 
 #include <gtest/gtest.h>
 
