@@ -54,6 +54,11 @@ void insertTreeItem(wxDataViewTreeCtrl& tree, int pos, const wxString& text) {
     }
 }
 
+// GTK cannot make a window 0 pixels wide or high (it refuses and complains): 1 is the least.
+void setInnerSize(wxFrame& frame, int width, int height) {
+    frame.SetClientSize(std::max(width, 1), std::max(height, 1));
+}
+
 bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
     for (; w; w = w->GetParent()) {
         if (w == candidate) return true;
@@ -83,7 +88,7 @@ wxFrame* LivePreview::previewFrame() const {
 wxFrame* LivePreview::makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width,
                                 int32_t height) {
     auto* frame = new wxFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, kWindowStyle);
-    frame->SetClientSize(width, height);
+    setInnerSize(*frame, width, height);
     window_ = registry_.addWindow(frame);
     host_.adoptWindow(frame);
     return frame;
@@ -169,7 +174,7 @@ void LivePreview::windowRule(sElement& element) {
             frame->Move(0, 0);
             frame->SetClientSize(desktop);
         } else {
-            frame->SetClientSize(slots_.size(3), slots_.size(4));
+            setInnerSize(*frame, slots_.size(3), slots_.size(4));
         }
     } else if (ignored) {
         makeFrame(wxString::FromUTF8(slots_.text(5)), 0, 0, desktop.x, desktop.y);

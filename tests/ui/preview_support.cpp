@@ -4,6 +4,8 @@
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/debug.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
 
 #include <cstdio>
 #include <fstream>
@@ -38,6 +40,15 @@ void processPending() {
         wxTheApp->Yield(true);
         wxTheApp->ProcessIdle();
     }
+}
+
+bool waitUntil(const std::function<bool()>& done, int ms) {
+    wxStopWatch watch;
+    while (!done() && watch.Time() < ms) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(2);
+    }
+    return done();
 }
 
 StderrCapture::StderrCapture() {
