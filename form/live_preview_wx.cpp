@@ -54,9 +54,15 @@ void insertTreeItem(wxDataViewTreeCtrl& tree, int pos, const wxString& text) {
     }
 }
 
-// GTK cannot make a window 0 pixels wide or high (it refuses and complains): 1 is the least.
-void setInnerSize(wxFrame& frame, int width, int height) {
-    frame.SetClientSize(std::max(width, 1), std::max(height, 1));
+// A form designer writes its window line with the size in variables (OpenWindow(#W, x, y,
+// width, height, ...) inside a procedure), which read as 0; so does a lone #PB_Ignore. A window
+// 0 pixels wide shows nothing at all, so a size that reads as 0 or less takes the default
+// window's.
+int windowWidth(const Slots& s) {
+    return s.size(3) > 0 ? s.size(3) : kDefaultWidth;
+}
+int windowHeight(const Slots& s) {
+    return s.size(4) > 0 ? s.size(4) : kDefaultHeight;
 }
 
 bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
@@ -88,7 +94,7 @@ wxFrame* LivePreview::previewFrame() const {
 wxFrame* LivePreview::makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width,
                                 int32_t height) {
     auto* frame = new wxFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, kWindowStyle);
-    setInnerSize(*frame, width, height);
+    frame->SetClientSize(width, height);
     window_ = registry_.addWindow(frame);
     host_.adoptWindow(frame);
     return frame;
@@ -174,13 +180,13 @@ void LivePreview::windowRule(sElement& element) {
             frame->Move(0, 0);
             frame->SetClientSize(desktop);
         } else {
-            setInnerSize(*frame, slots_.size(3), slots_.size(4));
+            frame->SetClientSize(windowWidth(slots_), windowHeight(slots_));
         }
     } else if (ignored) {
         makeFrame(wxString::FromUTF8(slots_.text(5)), 0, 0, desktop.x, desktop.y);
     } else {
         makeFrame(wxString::FromUTF8(slots_.text(5)), slots_.number(1), slots_.number(2),
-                  slots_.size(3), slots_.size(4));
+                  windowWidth(slots_), windowHeight(slots_));
     }
     element.Gadget = window_;
     host_.installShortcuts(previewFrame());

@@ -35,10 +35,18 @@ TEST_F(WindowTest, IgnoredWidthAndHeightCoverThePrimaryDesktopFromItsCorner) {
     read("OpenWindow(#W, 100, 100, #PB_Ignore, #PB_Ignore, \"Full\")\n");
     EXPECT_EQ(frame()->GetPosition(), wxPoint(0, 0));
     EXPECT_EQ(frame()->GetClientSize(), desktop);
-    // Only one of them ignored: that one is 0 (GTK keeps a top-level window 1 pixel wide).
+    // Only one of them ignored: that one takes the default window's size.
     read("OpenWindow(#W, 0, 0, #PB_Ignore, 200, \"Half\")\n");
-    EXPECT_LE(frame()->GetClientSize().x, 1);
-    EXPECT_EQ(frame()->GetClientSize().y, 200);
+    EXPECT_EQ(frame()->GetClientSize(), wxSize(800, 200));
+}
+
+TEST_F(WindowTest, SizesThatAreNoNumbersTakeTheDefaultWindowSize) {
+    // As a form designer writes it: the size in the procedure's variables.
+    read(
+        "OpenWindow(#W, x, y, width, height, \"Dialog\")\nButtonGadget(#B, 1, 1, 80, 25, \"b\")\n");
+    EXPECT_EQ(frame()->GetClientSize(), wxSize(800, 600));
+    read("OpenWindow(#W, 0, 0, 300, -5, \"Dialog\")\n");
+    EXPECT_EQ(frame()->GetClientSize(), wxSize(300, 600));
 }
 
 TEST_F(WindowTest, ReadingTwiceKeepsTheSameWindowResizedWithItsFirstTitle) {
