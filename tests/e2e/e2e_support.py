@@ -94,5 +94,20 @@ def activate_window(title):
     return ids[-1]
 
 
+def client_geometry(title):
+    """Screen rectangle (x, y, width, height) of a window's client area, as X knows it (the
+    accessibility extents of a frame include the window manager's decorations)."""
+    out = subprocess.run(["xwininfo", "-name", title], capture_output=True, text=True).stdout
+    values = {}
+    for line in out.splitlines():
+        key, _, value = line.strip().partition(":")
+        values[key] = value.strip()
+    try:
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                int(values["Width"]), int(values["Height"]))
+    except (KeyError, ValueError):
+        return None
+
+
 def screenshot(path):
     subprocess.run(["import", "-window", "root", path], check=False)

@@ -5,7 +5,8 @@ import re
 import sys
 import time
 
-from e2e_support import (Failure, activate_window, check, extents, find, find_application,
+from e2e_support import (Failure, activate_window, check, client_geometry, extents, find,
+                         find_application,
                          role, screenshot, start_program, wait_for, walk, window_named, xdotool)
 
 program, source = sys.argv[1], sys.argv[2]
@@ -30,9 +31,10 @@ def main():
         # The dialog's window line gives its size in the procedure's variables, which are no
         # numbers: the preview window takes the default size. The window manager maps it after
         # the program has asked for it.
-        wait_for(lambda: extents(preview)[2] >= 800, "the preview window's size")
-        px, py, pw, ph = extents(preview)
-        check(True, "the preview window is %dx%d" % (pw, ph))
+        wait_for(lambda: (client_geometry("Log in") or (0, 0, 0, 0))[2:] == (800, 600),
+                 "the preview window's inner size of 800 x 600")
+        px, py, pw, ph = client_geometry("Log in")
+        check(True, "the preview window's client area is %dx%d at %d,%d" % (pw, ph, px, py))
         for ident, role_name, name, x, y, w, h in DIALOG:
             acc = find(preview, role_name, name,
                        lambda a: extents(a)[0] - px == x and extents(a)[1] - py == y)
