@@ -9,6 +9,10 @@
 #include <wx/splitter.h>
 #include <wx/textctrl.h>
 
+#include <fstream>
+#include <set>
+#include <sstream>
+
 #include "form/column_list_wx.h"
 #include "preview_fixture.h"
 
@@ -213,6 +217,53 @@ TEST_F(NestingTest, SplittersThatCannotWorkAreSkipped) {
     EXPECT_NE(element("#Good").Gadget, 0);
     EXPECT_EQ(element("#Again").Gadget, 0);
     EXPECT_EQ(control("#Box")->GetParent(), frame());
+}
+
+}  // namespace
+}  // namespace tessaly::test
+
+namespace tessaly::test {
+namespace {
+
+std::string example(const char* name) {
+    std::ifstream in(std::string(TESSALY_SOURCE_DIR) + "/examples/" + name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+using ExampleTest = PreviewTest;
+
+TEST_F(ExampleTest, TheNestedExampleBuildsItsGadgetListsInsideEachOther) {
+    read(example("nested.pb"));
+    ASSERT_NE(frame(), nullptr);
+    EXPECT_EQ(frame()->GetTitle(), "Nested gadget lists");
+    auto* panel = dynamic_cast<wxNotebook*>(control("#Panel"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->GetParent(), control("#Outer"));
+    ASSERT_EQ(panel->GetPageCount(), 2u);
+    EXPECT_EQ(panel->GetSelection(), 0);  // the first tab is shown
+    EXPECT_EQ(control("#Inner")->GetParent(), panel->GetPage(0));
+    EXPECT_EQ(control("#Inner_Check")->GetParent(), control("#Inner"));
+    EXPECT_EQ(control("#Area")->GetParent(), panel->GetPage(1));
+    EXPECT_EQ(control("#Area_Frame")->GetParent(), control("#Area"));
+    auto* split = dynamic_cast<wxSplitterWindow*>(control("#Split"));
+    ASSERT_NE(split, nullptr);
+    EXPECT_EQ(split->GetWindow1(), control("#Left"));
+    EXPECT_EQ(dynamic_cast<wxListBox*>(control("#Right"))->GetString(0), "Right pane");
+    EXPECT_EQ(control("#OK")->GetParent(), frame());
+}
+
+TEST_F(ExampleTest, EveryGadgetExampleGivesEveryGadgetElementAControl) {
+    read(example("every_gadget.pb"));
+    std::set<std::string> used;
+    for (const sElement& e : list_) {
+        used.insert(e.KeyWord);
+        if (e.Sort == kSortGadget) EXPECT_NE(registry_.control(e.Gadget), nullptr) << e.Code;
+    }
+    for (const sKeyWord& k : keywords()) EXPECT_EQ(used.count(k.KeyWord), 1u) << k.KeyWord;
+    EXPECT_TRUE(host_.messages.empty());
+    EXPECT_NE(frame()->GetStatusBar(), nullptr);
 }
 
 }  // namespace
