@@ -3,7 +3,6 @@
 #include <wx/choice.h>
 #include <wx/dataview.h>
 #include <wx/display.h>
-#include <wx/listbox.h>
 #include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/splitter.h>
@@ -118,7 +117,7 @@ void LivePreview::openDefaultWindow() {
 }
 
 void LivePreview::destroyGadget(int32_t gadget) {
-    registry_.destroyControl(gadget);
+    if (previewControl(gadget)) registry_.destroyControl(gadget);
 }
 
 void LivePreview::build(ElementList& list) {
@@ -282,6 +281,25 @@ void LivePreview::splitterRule(sElement& element, const ElementList& list, wxWin
     element.Gadget = registry_.addControl(splitter);
 }
 
+wxBitmap LivePreview::imageFor(PreviewKind kind, const wxSize& size, sElement& element) {
+    if (kind == PreviewKind::Image || kind == PreviewKind::ButtonImage) {
+        const wxBitmap image = placeholderImage(size.x, size.y);
+        if (image.IsOk()) {
+            element.Image = registry_.addImage(image);
+            images_.push_back(element.Image);
+        }
+        return image;
+    }
+    if (kind != PreviewKind::OpenGL || !picture_.IsOk()) return wxNullBitmap;
+    // All OpenGL gadgets share the one picture; each shows it at its own size, and the shared
+    // image holds the size of the last one.
+    element.Image = pictureNumber_;
+    if (size.x <= 0 || size.y <= 0) return wxNullBitmap;
+    const wxBitmap image(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
+    registry_.setImage(pictureNumber_, image);
+    return image;
+}
+
 void LivePreview::createGadget(const ElementList& list, sElement& element, PreviewKind kind) {
     wxWindow* parent = currentParent();
     // No window yet, or a panel before its first tab: there is no gadget list to add to.
@@ -289,32 +307,17 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
     const wxPoint pos(slots_.number(1), slots_.number(2));
     const wxSize size(slots_.size(3), slots_.size(4));
 
-    wxWindow* control = nullptr;
-    wxBitmap image;
     if (kind == PreviewKind::Splitter) {
         splitterRule(element, list, parent);
         return;
     }
+    wxWindow* control = nullptr;
     if (kind == PreviewKind::Scintilla) {
         if (!editorModule_.load()) host_.showMessage("Information", "Scintilla is not init");
         control = editorModule_.create(parent, pos, size);
     } else {
-        if (kind == PreviewKind::Image || kind == PreviewKind::ButtonImage) {
-            image = placeholderImage(size.x, size.y);
-            if (image.IsOk()) {
-                element.Image = registry_.addImage(image);
-                images_.push_back(element.Image);
-            }
-        } else if (kind == PreviewKind::OpenGL && picture_.IsOk()) {
-            // All OpenGL gadgets share the one picture; each shows it at its own size, and the
-            // shared image holds the size of the last one.
-            if (size.x > 0 && size.y > 0) {
-                image = wxBitmap(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
-                registry_.setImage(pictureNumber_, image);
-            }
-            element.Image = pictureNumber_;
-        }
-        control = makeGadgetControl(kind, parent, slots_, element.Code, image);
+        control =
+            makeGadgetControl(kind, parent, slots_, element.Code, imageFor(kind, size, element));
     }
     if (!control) return;
     control->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);

@@ -64,6 +64,8 @@ class LivePreview {
     void columnRule(const ElementList& list);
     void splitterRule(sElement& element, const ElementList& list, wxWindow* parent);
     void createGadget(const ElementList& list, sElement& element, PreviewKind kind);
+    // The image an image, button-image or OpenGL gadget shows (stored in Image); none otherwise.
+    wxBitmap imageFor(PreviewKind kind, const wxSize& size, sElement& element);
     wxWindow* currentParent() const;
     wxWindow* previewControl(int32_t number) const;
     wxFrame* makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width, int32_t height);
