@@ -86,7 +86,7 @@ int32_t Slots::number(int i) const {
 }
 
 int32_t Slots::size(int i) const {
-    return std::max(number(i), 0);
+    return std::clamp(number(i), 0, kMaxSize);
 }
 
 bool isIgnoredSize(const Slots& slots) {

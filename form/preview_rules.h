@@ -69,8 +69,11 @@ class Slots {
     const std::string& text(int i) const;
     // Slot i read by the number-text rule as a 32-bit value (symbolic names and empty slots: 0).
     int32_t number(int i) const;
-    // Slot i as a size in pixels: like number(), but negative values count as 0.
+    // Slot i as a size in pixels: like number(), but negative values count as 0 and sizes are at
+    // most kMaxSize: X cannot make windows above 32767 pixels, and a window also needs room for
+    // its frame and status bar.
     int32_t size(int i) const;
+    static constexpr int32_t kMaxSize = 16384;
 
   private:
     std::array<std::string, kCount> slots_;

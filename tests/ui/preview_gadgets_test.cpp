@@ -254,3 +254,27 @@ TEST_F(GadgetsTest, PickerEntriesNameIdentifierAndCallAndCarryTheListIndex) {
 
 }  // namespace
 }  // namespace tessaly::test
+
+namespace tessaly::test {
+namespace {
+
+using MalformedTest = PreviewTest;
+
+TEST_F(MalformedTest, CallsWithMissingOrStrangeArgumentsBuildWithoutAssertions) {
+    std::string code = "OpenWindow(#W, 0, 0, 400, 300, \"M\")\n";
+    for (const sKeyWord& k : keywords()) {
+        code += k.KeyWord + "()\n";
+        code += k.KeyWord + "(#X" + k.KeyWord + ", -5, -5, -1, -1, -1, -1, -1, -1, -1, -1, -1)\n";
+        code += k.KeyWord + "(#Y, $7FFFFFFF, %1, 2147483648, 99999999999, \"\", \"\", \"\")\n";
+    }
+    read(code);
+    ASSERT_NE(frame(), nullptr);
+    frame()->Show();
+    processPending();
+    // A second reading over the wreckage of the first.
+    read(code);
+    EXPECT_NE(frame(), nullptr);
+}
+
+}  // namespace
+}  // namespace tessaly::test

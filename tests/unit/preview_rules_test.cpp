@@ -71,6 +71,9 @@ TEST(Slots, NumbersFollowTheNumberTextRuleAndSizesAreNeverNegative) {
     EXPECT_EQ(slots.number(5), 0);
     EXPECT_EQ(slots.number(6), 3);
     EXPECT_EQ(slots.number(7), 7);
+    slots.fill(element("X", {"#G", "0", "0", "99999", "$7FFFFFFF"}));
+    EXPECT_EQ(slots.size(3), Slots::kMaxSize);
+    EXPECT_EQ(slots.size(4), Slots::kMaxSize);
 }
 
 TEST(IsIgnoredSize, NeedsBothWidthAndHeightInAnyCase) {
