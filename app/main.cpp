@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "app/cli.h"
+#ifdef TESSALY_HAS_GUI
+#include "app/window_program.h"
+#endif
 
 namespace {
 
@@ -20,10 +23,11 @@ std::string executableDir(const char* argv0) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    tessaly::CommandLine cl = tessaly::parseCommandLine(args);
+    const tessaly::CommandLine cl = tessaly::parseCommandLine(args);
+#ifdef TESSALY_HAS_GUI
     if (cl.mode == tessaly::CommandLine::Mode::Window) {
-        // The window program is not part of this build yet: show what the command line offers.
-        cl.mode = tessaly::CommandLine::Mode::Help;
+        return tessaly::runWindowProgram(cl, executableDir(argv[0]), argv[0], std::cerr);
     }
+#endif
     return tessaly::runCommandLine(cl, executableDir(argv[0]), std::cout, std::cerr);
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "form/hover.h"
+#include "app/hover.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ int main() {
     std::printf("%10s %16s %16s\n", "elements", "scan (us)", "per element (ns)");
     for (int count : {100, 1000, 10000}) {
         ElementList list;
-        std::vector<GadgetRect> rects;
+        std::vector<Rect> rects;
         for (int i = 0; i < count; ++i) {
             sElement& e = list.append();
             e.Sort = kSortGadget;
@@ -28,7 +28,7 @@ int main() {
             e.Parameters.push_back(sParameter{"Gadget", "#Gadget_" + std::to_string(i), 21, 1});
             rects.push_back({(i % 8) * 100, (i / 8) % 600, 90, 25});
         }
-        const GadgetRectOf rectOf = [&rects](int32_t n) -> std::optional<GadgetRect> {
+        const GadgetRect rectOf = [&rects](int32_t n) -> std::optional<Rect> {
             const int i = n - 100000;
             if (i < 0 || i >= int(rects.size())) return std::nullopt;
             return rects[size_t(i)];
@@ -36,8 +36,10 @@ int main() {
         constexpr int kScans = 2000;
         int hits = 0;
         const auto t0 = Clock::now();
+        HoverState state;
         for (int s = 0; s < kScans; ++s) {
-            hits += hoverScan(list, {s % 800, s % 600}, rectOf).index >= 0;
+            updateHover(state, 1 + s % 800, s % 600, list, rectOf);  // a move every time
+            hits += state.index >= 0;
         }
         const double each = std::chrono::duration<double>(Clock::now() - t0).count() / kScans;
         std::printf("%10d %16.2f %16.1f   (%d hits)\n", count, each * 1e6, each * 1e9 / count,

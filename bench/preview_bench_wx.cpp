@@ -14,9 +14,9 @@
 #include <cstdio>
 #include <string>
 
+#include "app/hover.h"
 #include "app/registry_wx.h"
 #include "form/code_text.h"
-#include "form/hover.h"
 #include "form/keywords.h"
 #include "form/live_preview_wx.h"
 #include "form/reader.h"
@@ -133,15 +133,15 @@ int main(int argc, char** argv) {
         const double built = seconds(Clock::now() - t0);
 
         Registry& registry = Registry::instance();
-        const GadgetRectOf rectOf = [&registry](int32_t n) -> std::optional<GadgetRect> {
+        const GadgetRect rectOf = [&registry](int32_t n) -> std::optional<Rect> {
             const wxWindow* w = registry.control(n);
             if (!w) return std::nullopt;
-            return GadgetRect{w->GetPosition().x, w->GetPosition().y, w->GetSize().x,
-                              w->GetSize().y};
+            return Rect{w->GetPosition().x, w->GetPosition().y, w->GetSize().x, w->GetSize().y};
         };
         constexpr int kScans = 200;
+        HoverState state;
         t0 = Clock::now();
-        for (int s = 0; s < kScans; ++s) hoverScan(list, {s % 800, s % 600}, rectOf);
+        for (int s = 0; s < kScans; ++s) updateHover(state, 1 + s % 800, s % 600, list, rectOf);
         const double scan = seconds(Clock::now() - t0) / kScans;
 
         auto* frame = new wxFrame(nullptr, wxID_ANY, "direct");

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and runs it on a bundled example form.
-# Any arguments replace the example: scripts/run.sh --dump my_form.pb
+# Installs what is missing, builds the program and opens its window on a bundled example form.
+# Any arguments replace the example: scripts/run.sh my_form.pb, scripts/run.sh --dump my_form.pb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target tessaly
 if [ $# -eq 0 ]; then
-  set -- --dump examples/dialog.pb
+  set -- examples/dialog.pb
 fi
 exec ./build/tessaly "$@"

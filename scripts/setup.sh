@@ -7,11 +7,13 @@ packages=(
   # build
   build-essential g++ cmake ninja-build pkg-config git
   # libraries
-  libwxgtk3.2-dev nlohmann-json3-dev libjpeg-dev libgtest-dev googletest
+  libwxgtk3.2-dev libx11-dev nlohmann-json3-dev libjpeg-dev libgtest-dev googletest
   # fuzzing and sanitizers
   clang libclang-rt-14-dev
   # display, window manager and desktop automation for the window tests
   xvfb xauth openbox xdotool xclip x11-utils imagemagick
+  # a clipboard manager: the clipboard must outlive the program with and without one
+  parcellite
   # accessibility bus for the end-to-end tests
   dbus dbus-x11 at-spi2-core gir1.2-atspi-2.0 python3 python3-gi
   # fonts so that text renders the same everywhere

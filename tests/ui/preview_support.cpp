@@ -13,27 +13,6 @@
 
 namespace tessaly::test {
 
-namespace {
-int gAsserts = 0;
-
-void countAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
-                 const wxString& msg) {
-    ++gAsserts;
-    std::fprintf(stdout, "wx assertion failed: %s:%d %s: %s %s\n", file.utf8_str().data(), line,
-                 func.utf8_str().data(), cond.utf8_str().data(), msg.utf8_str().data());
-}
-}  // namespace
-
-// A failed toolkit assertion must never open a modal dialog in a test: it is counted and printed.
-const bool gHandlerInstalled = [] {
-    wxSetAssertHandler(countAssert);
-    return true;
-}();
-
-int wxAssertCount() {
-    return gAsserts;
-}
-
 void processPending() {
     for (int i = 0; i < 3; ++i) {
         wxTheApp->ProcessPendingEvents();

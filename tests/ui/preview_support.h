@@ -5,9 +5,6 @@
 
 namespace tessaly::test {
 
-// Number of wxWidgets assertion failures since the program started (each is also printed).
-int wxAssertCount();
-
 // Lets the toolkit process what is pending (sizes, paints, deferred deletions).
 void processPending();
 

@@ -1,0 +1,147 @@
+#include "app/clipboard_wx.h"
+
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+
+#include <X11/Xlib.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "app/utf8_wx.h"
+
+extern char** environ;
+
+namespace tessaly {
+
+namespace {
+
+// A short-lived connection of our own: asking who owns the clipboard needs no event handling.
+class XConnection {
+  public:
+    XConnection() : display_(std::getenv("DISPLAY") ? XOpenDisplay(nullptr) : nullptr) {}
+    ~XConnection() {
+        if (display_) XCloseDisplay(display_);
+    }
+    XConnection(const XConnection&) = delete;
+    XConnection& operator=(const XConnection&) = delete;
+
+    bool ok() const { return display_ != nullptr; }
+    unsigned long clipboardOwner() const {
+        return XGetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False));
+    }
+
+  private:
+    Display* display_;
+};
+
+bool writeAll(int fd, const std::string& text) {
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += size_t(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+unsigned long clipboardOwnerWindow() {
+    XConnection x;
+    return x.ok() ? x.clipboardOwner() : 0;
+}
+
+std::string WxClipboard::getText() {
+    wxClipboardLocker lock;
+    if (!lock || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) return {};
+    wxTextDataObject data;
+    if (!wxTheClipboard->GetData(data)) return {};
+    return fromWx(data.GetText());
+}
+
+void WxClipboard::putText(const std::string& text) {
+    wxClipboardLocker lock;
+    if (!lock) return;
+    const wxString wide = toWx(text);
+    wxTheClipboard->SetData(new wxTextDataObject(wide));
+    lastPut_ = fromWx(wide);
+    put_ = true;
+    owner_ = clipboardOwnerWindow();
+}
+
+void WxClipboard::keepAfterExit() {
+    if (!put_) return;
+    wxTheClipboard->Flush();
+    // Someone else (a clipboard manager, another program) has taken the clipboard since: the
+    // text is theirs to serve, or was replaced on purpose.
+    if (owner_ == 0 || clipboardOwnerWindow() != owner_) return;
+    pendingHandOver_ = lastPut_;
+}
+
+void WxClipboard::handOverAfterShutdown() {
+    if (!pendingHandOver_) return;
+    handClipboardToXclip(*pendingHandOver_, 2000);
+    pendingHandOver_.reset();
+}
+
+bool handClipboardToXclip(const std::string& text, int timeoutMs) {
+    XConnection x;
+    if (!x.ok()) return false;
+    const unsigned long before = x.clipboardOwner();
+
+    int in[2];
+    if (pipe2(in, O_CLOEXEC) != 0) return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+    // Its output must not keep a pipe of whoever started us open after we are gone.
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSID);
+    char arg0[] = "xclip";
+    char arg1[] = "-selection";
+    char arg2[] = "clipboard";
+    char arg3[] = "-i";
+    char* argv[] = {arg0, arg1, arg2, arg3, nullptr};
+    pid_t pid = 0;
+    const int spawned = posix_spawnp(&pid, "xclip", &actions, &attr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    close(in[0]);
+    if (spawned != 0) {
+        close(in[1]);
+        return false;
+    }
+    // A reader that died must not kill us with SIGPIPE.
+    struct sigaction ignore = {}, old = {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &old);
+    const bool written = writeAll(in[1], text);
+    close(in[1]);
+    sigaction(SIGPIPE, &old, nullptr);
+    // xclip forks into the background once it has read everything; its first process ends.
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!written) return false;
+
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < deadline) {
+        const unsigned long owner = x.clipboardOwner();
+        if (owner != 0 && owner != before) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+}  // namespace tessaly

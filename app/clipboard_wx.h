@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/clipboard.h"
+
+namespace tessaly {
+
+// The platform clipboard through wxWidgets, Unicode text only.
+//
+// On X11 the clipboard's content lives in the program that owns it and dies with it. At quit,
+// when the program still owns the clipboard with the text it put there last, that text is kept
+// back; once the toolkit has shut down it is handed to a detached `xclip`, which serves it
+// until someone else takes the clipboard. (Handing it over earlier does not last: the toolkit
+// still believes it owns the clipboard and sets the owner to none as it shuts down.)
+class WxClipboard : public Clipboard {
+  public:
+    std::string getText() override;
+    void putText(const std::string& text) override;
+    void keepAfterExit() override;
+    // Called by the program after the toolkit has shut down: hands the kept text to xclip.
+    void handOverAfterShutdown();
+
+  private:
+    std::optional<std::string> pendingHandOver_;
+    std::string lastPut_;
+    unsigned long owner_ = 0;  // X window that owned the clipboard right after our last put
+    bool put_ = false;
+};
+
+// The X window that owns the clipboard now, 0 when nobody does or there is no X display.
+unsigned long clipboardOwnerWindow();
+
+// Starts `xclip -selection clipboard` detached from this process, gives it the text on its
+// standard input and waits (at most timeoutMs) until it owns the clipboard. Returns false when
+// xclip could not be started or did not take the clipboard in time. X11 only.
+bool handClipboardToXclip(const std::string& text, int timeoutMs);
+
+}  // namespace tessaly

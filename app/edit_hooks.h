@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tessaly {
+
+// What the shell asks of the parameter and flag pages, the code writer and the preview
+// updater. The shell calls these at fixed moments; the pages implement them. The defaults
+// do nothing, so the window runs before the pages exist.
+class EditHooks {
+  public:
+    virtual ~EditHooks() = default;
+    // Empties both pages (start of every reading).
+    virtual void resetPages() {}
+    // Makes element `listIndex` current and fills both pages (picker choice, end of a reading).
+    virtual void showElement(int32_t /*listIndex*/) {}
+    // Shortcut items 1..8: nudge Y, X, Height or Width of the current element by one.
+    virtual void nudge(int32_t /*item*/) {}
+    // Rewrites the current element's line in the code view. Runs after every shortcut.
+    virtual void writeCode() {}
+    // Moves, sizes and relabels the current element's preview control. Runs after writeCode.
+    virtual void applyEdits() {}
+};
+
+// The link to a code editor in another program that handed us its window id. Synchronous:
+// each call returns once the editor has handled it (or has not answered in time).
+class EditorLink {
+  public:
+    virtual ~EditorLink() = default;
+    // Asks the editor to copy its selection to the clipboard.
+    virtual void sendCopy(uint32_t /*editor*/) {}
+    // Asks the editor to replace its selection with the clipboard text.
+    virtual void sendPaste(uint32_t /*editor*/) {}
+};
+
+}  // namespace tessaly

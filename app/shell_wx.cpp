@@ -1,0 +1,333 @@
+#include "app/shell_wx.h"
+
+#include <wx/accel.h>
+#include <wx/choice.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include <cassert>
+#include <cstdlib>
+#include <utility>
+
+#include "app/main_layout.h"
+#include "app/main_window_wx.h"
+#include "app/registry_wx.h"
+#include "app/tab_bar_seam_wx.h"
+#include "app/utf8_wx.h"
+#include "edit/check_box_wx.h"
+#include "form/number_text.h"
+
+namespace tessaly {
+
+namespace {
+
+using namespace main_window;
+
+// Shortcut items 0..8 travel as menu events with these ids.
+constexpr int kShortcutBaseId = wxID_HIGHEST + 1000;
+constexpr int kShortcutCount = 9;
+
+template <typename T>
+T* mainControl(int32_t number) {
+    return static_cast<T*>(Registry::instance().control(number));
+}
+
+// Sees every left-button press, native controls included, before they handle it.
+class ClickFilter : public wxEventFilter {
+  public:
+    explicit ClickFilter(Shell& shell) : shell_(shell) { wxEvtHandler::AddFilter(this); }
+    ~ClickFilter() override { wxEvtHandler::RemoveFilter(this); }
+
+    int FilterEvent(wxEvent& event) override {
+        if (event.GetEventType() == wxEVT_LEFT_DOWN) {
+            const wxPoint pointer = wxGetMousePosition();
+            shell_.selectAt(pointer.x, pointer.y);
+        }
+        return Event_Skip;
+    }
+
+  private:
+    Shell& shell_;
+};
+
+}  // namespace
+
+Shell::Shell(KeywordTable keywords, ShellServices services)
+    : keywords_(std::move(keywords)),
+      services_(std::move(services)),
+      viewCode_(kCodeViewLeft, kInnerWidth) {
+    assert(services_.clipboard != nullptr);
+    if (!services_.edit) services_.edit = &defaultEdit_;
+    if (!services_.editor) services_.editor = &defaultEditor_;
+    if (!services_.preview) services_.preview = makePreviewBuilder();
+    if (!services_.getEnv) {
+        services_.getEnv = [](const char* name) {
+            const char* value = std::getenv(name);
+            return std::string(value ? value : "");
+        };
+    }
+    hoverTimer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { onHoverTimer(); });
+}
+
+Shell::~Shell() {
+    hoverTimer_.Stop();
+    clickFilter_.reset();
+}
+
+// The toolkit is up and the keyword table loaded when this runs (steps 1 and 5 of start-up).
+void Shell::start(const std::optional<std::string>& fileText) {
+    fillTabBarDefaults(toColour(kWindowBackground));  // seam: the tab bar
+    placeholderPicture_ = loadPlaceholderPicture();   // seam: the preview builder
+    // The desktop size is asked for when a preview window needs it; nothing to prepare here.
+    frame_ = buildMainWindow(anchors_, [this](const wxString& tab) { showPageOfTab(tab); });
+    installShortcuts(frame_);
+    connect();
+    // A file given on the command line replaces the clipboard as the first code; with an editor
+    // link the editor's selection wins. Nothing is ever written back to the file.
+    if (fileText && editorHandle_ == 0) {
+        setCodeViewText(*fileText);
+    } else {
+        setCodeViewText(services_.clipboard->getText());
+    }
+    readCodeView();
+    viewCode_.resized(frame_->GetClientSize().x);  // the full width
+    bindCommands();
+    // The hover poll: the toolkit's loop waits for events, this timer adds the 20 ms beat.
+    hoverTimer_.Start(20);
+    clickFilter_ = std::make_unique<ClickFilter>(*this);
+}
+
+void Shell::connect() {
+    editorHandle_ = uint32_t(numberTextAsInt32(services_.getEnv("PB_TOOL_Scintilla")));
+    if (editorHandle_ == 0) return;
+    // An editor that copies nothing must leave an empty clipboard, not older content.
+    services_.clipboard->putText("");
+    Registry::instance().control(kPasteButton)->Hide();
+    Registry::instance().control(kIdeUpdateButton)->Show();
+    services_.editor->sendCopy(editorHandle_);
+}
+
+void Shell::bindCommands() {
+    Registry& registry = Registry::instance();
+    registry.control(kPasteButton)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { paste(); });
+    registry.control(kCopyButton)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { copy(); });
+    registry.control(kIdeUpdateButton)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        ideUpdate();
+    });
+    registry.control(kViewCodeSwitch)->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
+        toggleCodeView();
+    });
+    mainControl<wxChoice>(kPicker)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
+        auto* picker = mainControl<wxChoice>(kPicker);
+        const int entry = picker->GetSelection();
+        if (entry == wxNOT_FOUND) return;
+        services_.edit->showElement(
+            int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(entry))));
+        Registry::instance().control(kNameField)->SetFocus();
+    });
+    adoptWindow(frame_);
+}
+
+void Shell::adoptWindow(wxTopLevelWindow* window) {
+    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { quit(); });
+    window->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        onResize();
+        event.Skip();
+    });
+}
+
+void Shell::installShortcuts(wxTopLevelWindow* window) {
+    static const struct {
+        int flags;
+        int key;
+    } keys[kShortcutCount] = {
+        {wxACCEL_NORMAL, WXK_ESCAPE}, {wxACCEL_CTRL, WXK_UP},   {wxACCEL_CTRL, WXK_DOWN},
+        {wxACCEL_CTRL, WXK_RIGHT},    {wxACCEL_CTRL, WXK_LEFT}, {wxACCEL_ALT, WXK_UP},
+        {wxACCEL_ALT, WXK_DOWN},      {wxACCEL_ALT, WXK_RIGHT}, {wxACCEL_ALT, WXK_LEFT},
+    };
+    wxAcceleratorEntry entries[kShortcutCount];
+    for (int item = 0; item < kShortcutCount; ++item) {
+        entries[item].Set(keys[item].flags, keys[item].key, kShortcutBaseId + item);
+    }
+    // Accelerators of the top-level window are looked up before a focused text field sees the
+    // key, so the shortcuts also work while typing.
+    window->SetAcceleratorTable(wxAcceleratorTable(kShortcutCount, entries));
+    window->Bind(
+        wxEVT_MENU,
+        [this, window](wxCommandEvent& event) {
+            onShortcut(Registry::instance().windowNumber(window), event.GetId() - kShortcutBaseId);
+        },
+        kShortcutBaseId, kShortcutBaseId + kShortcutCount - 1);
+}
+
+void Shell::onShortcut(int32_t window, int32_t item) {
+    if (item == 0 && window == kWindow) {
+        quit();
+        return;
+    }
+    if (item >= 1 && item <= 8) services_.edit->nudge(item);
+    // Every shortcut, matched or not, ends with the code written and the preview updated.
+    services_.edit->writeCode();
+    services_.edit->applyEdits();
+}
+
+void Shell::quit() {
+    if (quitting_) return;
+    quitting_ = true;
+    hoverTimer_.Stop();
+    services_.clipboard->keepAfterExit();
+    if (services_.endProgram) services_.endProgram();
+}
+
+void Shell::paste() {
+    setCodeViewText(services_.clipboard->getText());
+    readCodeView();
+}
+
+void Shell::copy() {
+    services_.clipboard->putText(codeViewText());
+}
+
+void Shell::ideUpdate() {
+    // The handle is read again: the value seen at start-up is not trusted for the last step.
+    const auto handle = uint32_t(numberTextAsInt32(services_.getEnv("PB_TOOL_Scintilla")));
+    if (handle == 0) return;
+    services_.clipboard->putText(codeViewText());
+    services_.editor->sendPaste(handle);
+    quit();
+}
+
+void Shell::toggleCodeView() {
+    const ViewCodeSwitch::Request request = viewCode_.toggle();
+    Registry::instance().control(kCreditLabel)->Show(request.showCredit);
+    frame_->SetClientSize(request.innerWidth, frame_->GetClientSize().y);
+    // The toolkit reports the new size later; re-lay now, as a synchronous resize would.
+    onResize();
+}
+
+void Shell::onResize() {
+    if (!frame_) return;
+    relayWindow(anchors_, kWindow);
+    const bool ticked = viewCode_.resized(frame_->GetClientSize().x);
+    setSwitchState(kViewCodeSwitch, ticked);
+    Registry::instance().control(kCreditLabel)->Show(ticked);
+}
+
+void Shell::showPageOfTab(const wxString& tabText) {
+    Registry& registry = Registry::instance();
+    if (tabText == "Flags") {
+        registry.control(kParametersPage)->Hide();
+        registry.control(kFlagsPage)->Show();
+    } else if (tabText == "Parameters") {
+        registry.control(kParametersPage)->Show();
+        registry.control(kFlagsPage)->Hide();
+    }
+}
+
+wxTopLevelWindow* Shell::activePreview() const {
+    wxTopLevelWindow* window = Registry::instance().window(previewWindow_);
+    return window && window->IsActive() ? window : nullptr;
+}
+
+void Shell::onHoverTimer() {
+    if (!activePreview()) return;
+    const wxPoint pointer = wxGetMousePosition();
+    hoverAt(pointer.x, pointer.y);
+}
+
+bool Shell::selectAt(int32_t screenX, int32_t screenY) {
+    if (!activePreview()) return false;
+    hoverAt(screenX, screenY);
+    auto* picker = mainControl<wxChoice>(kPicker);
+    if (hover_.index < 0 || hover_.index >= int32_t(picker->GetCount())) return false;
+    picker->SetSelection(hover_.index);
+    const auto listIndex = int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(hover_.index)));
+    services_.edit->showElement(listIndex);
+    return true;
+}
+
+bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
+    Registry& registry = Registry::instance();
+    wxTopLevelWindow* window = registry.window(previewWindow_);
+    if (!window) return false;
+    const wxPoint p = window->ScreenToClient(wxPoint(screenX, screenY));
+    const wxSize client = window->GetClientSize();
+    int32_t x = p.x;
+    int32_t y = p.y;
+    clipToClient(x, y, client.x, client.y);
+    const auto rectOf = [&registry](int32_t gadget) -> std::optional<Rect> {
+        const wxWindow* w = registry.control(gadget);
+        if (!w) return std::nullopt;
+        return Rect{w->GetPosition().x, w->GetPosition().y, w->GetSize().x, w->GetSize().y};
+    };
+    if (!updateHover(hover_, x, y, list_, rectOf)) return false;
+    const std::string text = statusLineText(hover_.lastX, hover_.lastY, hover_.name);
+    mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(text));
+    return true;
+}
+
+void Shell::readCodeView() {
+    const CodeText code(codeViewText());
+    readForm(code, keywords_, list_, *this);
+    forgetHover(hover_);
+}
+
+std::string Shell::codeViewText() const {
+    return fromWx(mainControl<wxTextCtrl>(kCodeView)->GetValue());
+}
+
+void Shell::setCodeViewText(const std::string& text) {
+    mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
+}
+
+// Steps of a reading.
+
+void Shell::destroyGadget(int32_t gadget) {
+    // Preview controls have allocated numbers; a stale 0..33 must never reach the main window.
+    if (gadget >= Registry::kFirstAllocated) Registry::instance().destroyControl(gadget);
+}
+
+void Shell::clearPicker() {
+    auto* picker = mainControl<wxChoice>(kPicker);
+    picker->Clear();
+    picker->Enable();
+}
+
+void Shell::resetPages() {
+    services_.edit->resetPages();
+}
+
+void Shell::setFlagsTabDisabled(bool disabled) {
+    tessaly::setFlagsTabDisabled(disabled);
+}
+
+void Shell::disablePicker() {
+    mainControl<wxChoice>(kPicker)->Disable();
+}
+
+void Shell::openDefaultWindow() {
+    services_.preview->openDefaultWindow(*this);
+}
+
+void Shell::buildPreview(ElementList& list) {
+    services_.preview->buildPreview(list, *this);
+}
+
+void Shell::showFirstEntry() {
+    auto* picker = mainControl<wxChoice>(kPicker);
+    if (picker->GetCount() == 0) return;
+    picker->SetSelection(0);
+    services_.edit->showElement(int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(0))));
+}
+
+void Shell::activateMainWindow() {
+    frame_->Raise();
+}
+
+int32_t Shell::appendPickerEntry(const std::string& text, int32_t listIndex) {
+    auto* picker = mainControl<wxChoice>(kPicker);
+    return picker->Append(toWx(text), reinterpret_cast<void*>(intptr_t(listIndex)));
+}
+
+}  // namespace tessaly

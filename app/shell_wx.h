@@ -1,0 +1,134 @@
+#pragma once
+
+#include <wx/eventfilter.h>
+#include <wx/frame.h>
+#include <wx/timer.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/anchors.h"
+#include "app/clipboard.h"
+#include "app/edit_hooks.h"
+#include "app/hover.h"
+#include "app/preview_host_wx.h"
+#include "app/view_code.h"
+#include "form/keywords.h"
+#include "form/model.h"
+#include "form/reader.h"
+
+namespace tessaly {
+
+// The services the shell works with. Tests hand in fakes; the program the real ones.
+struct ShellServices {
+    Clipboard* clipboard = nullptr;  // required
+    EditHooks* edit = nullptr;       // pages, code writer, preview update
+    EditorLink* editor = nullptr;    // the code editor that started us, if any
+    std::unique_ptr<PreviewBuilder> preview;
+    // Ends the program; the shell has already done its own clean-up when it calls this.
+    std::function<void()> endProgram;
+    // Reads an environment variable; empty text when it is not set.
+    std::function<std::string(const char* name)> getEnv;
+};
+
+// The application shell: program-wide state, the main window's commands, shortcuts, anchored
+// re-layout, hover tracking and the steps of a reading that act on the main window.
+class Shell : public ReadFormHooks, public PreviewHost {
+  public:
+    Shell(KeywordTable keywords, ShellServices services);
+    ~Shell() override;
+
+    // Start-up, in order: builds the main window (anchors, minimum size), registers the
+    // shortcuts, connects to the editor, puts the first code into the code view (fileText when
+    // given, else the clipboard's) and reads it, stores the full width and binds the handlers.
+    void start(const std::optional<std::string>& fileText);
+
+    // Commands.
+    void paste();
+    void copy();
+    void toggleCodeView();
+    void onResize();
+    // A shortcut event from window `window` with item 0..8.
+    void onShortcut(int32_t window, int32_t item);
+    // Ends the program with exit code 0: keeps the clipboard text alive, then ends.
+    void quit();
+    // Shows the page of the tab with this text ("Parameters" or "Flags"); other texts do nothing.
+    void showPageOfTab(const wxString& tabText);
+    // The code editor's Update command: code onto the clipboard, paste into the editor, quit.
+    void ideUpdate();
+
+    // One hover-poll step with the pointer at screen position (x, y). Returns true when the
+    // status line was rewritten.
+    bool hoverAt(int32_t screenX, int32_t screenY);
+
+    // Selection by click: a left-button press at screen position (x, y) in the active preview
+    // window brings the hover state up to date and, when a gadget is hovered, selects its picker
+    // entry and shows its element. Returns true when an element was selected.
+    bool selectAt(int32_t screenX, int32_t screenY);
+
+    // Replaces the pages, writer and preview updater (nullptr: the do-nothing defaults).
+    void setEditHooks(EditHooks* edit) { services_.edit = edit ? edit : &defaultEdit_; }
+
+    // Reads the code view into the element list and rebuilds picker, pages and preview.
+    void readCodeView();
+
+    wxFrame* mainWindow() const { return frame_; }
+    ElementList& elements() { return list_; }
+    const HoverState& hover() const { return hover_; }
+    const ViewCodeSwitch& viewCode() const { return viewCode_; }
+    uint32_t editorHandle() const { return editorHandle_; }
+
+    // ReadFormHooks.
+    void destroyGadget(int32_t gadget) override;
+    void clearPicker() override;
+    void resetPages() override;
+    void setFlagsTabDisabled(bool disabled) override;
+    void disablePicker() override;
+    void openDefaultWindow() override;
+    void buildPreview(ElementList& list) override;
+    void showFirstEntry() override;
+    void activateMainWindow() override;
+
+    // PreviewHost.
+    int32_t previewWindow() const override { return previewWindow_; }
+    void setPreviewWindow(int32_t number) override { previewWindow_ = number; }
+    void adoptWindow(wxTopLevelWindow* window) override;
+    void installShortcuts(wxTopLevelWindow* window) override;
+    int32_t appendPickerEntry(const std::string& text, int32_t listIndex) override;
+    int32_t placeholderPicture() const override { return placeholderPicture_; }
+
+  private:
+    void connect();
+    void bindCommands();
+    void onHoverTimer();
+    // The active preview window, nullptr when the preview window is not the active one.
+    wxTopLevelWindow* activePreview() const;
+    std::string codeViewText() const;
+    void setCodeViewText(const std::string& text);
+
+    KeywordTable keywords_;
+    ShellServices services_;
+    EditHooks defaultEdit_;
+    EditorLink defaultEditor_;
+    ElementList list_;
+    AnchorTable anchors_;
+    ViewCodeSwitch viewCode_;
+    HoverState hover_;
+    wxFrame* frame_ = nullptr;
+    wxTimer hoverTimer_;
+    std::unique_ptr<wxEventFilter> clickFilter_;
+    int32_t previewWindow_ = 0;
+    int32_t placeholderPicture_ = 0;
+    uint32_t editorHandle_ = 0;
+    bool quitting_ = false;
+};
+
+// The parameter and flag pages, code writer and preview updater the window program uses; they
+// reach the element list through `shell.elements()` and the controls through the Registry. This
+// is the one place where the pages plug in; until then shortcuts and readings reach nothing.
+std::unique_ptr<EditHooks> makeEditHooks(Shell& shell);
+
+}  // namespace tessaly

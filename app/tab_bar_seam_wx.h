@@ -1,0 +1,27 @@
+#pragma once
+
+#include <wx/colour.h>
+#include <wx/font.h>
+#include <wx/window.h>
+
+#include <functional>
+
+namespace tessaly {
+
+// The shell's uses of the tab bar (control 1 of the main window). The tab bar proper replaces
+// the bodies in tab_bar_seam_wx.cpp; the shell calls nothing else of it.
+
+// Start-up step 2: fills the shared tab bar defaults; `windowBackground` is their BackColor.
+void fillTabBarDefaults(const wxColour& windowBackground);
+
+// Creates control 1 at (5, 42, 285 x 28) in the main window with tabs "Parameters" and "Flags",
+// tab 0 selected. `onSelectionChanged` must be called with the newly selected tab's text
+// whenever the user selects another tab. Returns the control; the caller registers it as
+// control 1 and leaves its user data (Registry::data(1)) to the tab bar.
+wxWindow* createMainTabBar(wxWindow* parent, const wxFont& font,
+                           std::function<void(const wxString& tabText)> onSelectionChanged);
+
+// Enables or disables the "Flags" tab (index 1) of control 1.
+void setFlagsTabDisabled(bool disabled);
+
+}  // namespace tessaly

@@ -1,0 +1,126 @@
+#include <wx/app.h>
+#include <wx/init.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "app/clipboard_wx.h"
+#include "app/shell_wx.h"
+#include "app/window_program.h"
+#include "form/keywords.h"
+#include "form/read_file.h"
+
+namespace tessaly {
+
+namespace {
+
+// GLib's log level bits (GLogLevelFlags), without its headers.
+constexpr int kGLogLevelCritical = 1 << 3;
+constexpr int kGLogLevelWarning = 1 << 4;
+
+class TessalyApp : public wxApp {
+  public:
+    TessalyApp(KeywordTable keywords, std::optional<std::string> fileText, WxClipboard& clipboard)
+        : keywords_(std::move(keywords)), fileText_(std::move(fileText)), clipboard_(clipboard) {}
+
+    // The command line was read before the toolkit started; wxApp must not parse it again.
+    bool OnInit() override {
+        // The preview gives native controls the sizes the form's code asks for, often below
+        // what GTK takes as their minimum; GTK would print a warning or two for each of them.
+        GTKSuppressDiagnostics(kGLogLevelCritical | kGLogLevelWarning);
+        ShellServices services;
+        services.clipboard = &clipboard_;
+        services.endProgram = [] {
+            for (wxWindow* w : wxTopLevelWindows) w->Destroy();
+            wxTheApp->ExitMainLoop();
+        };
+        shell_ = std::make_unique<Shell>(std::move(keywords_), std::move(services));
+        edits_ = makeEditHooks(*shell_);
+        shell_->setEditHooks(edits_.get());
+        shell_->start(fileText_);
+        return true;
+    }
+
+    int OnExit() override {
+        shell_.reset();
+        edits_.reset();
+        return wxApp::OnExit();
+    }
+
+  private:
+    KeywordTable keywords_;
+    std::optional<std::string> fileText_;
+    WxClipboard& clipboard_;
+    std::unique_ptr<Shell> shell_;
+    std::unique_ptr<EditHooks> edits_;
+};
+
+// A failed toolkit assertion is reported on standard error; the default would open a modal
+// dialog in front of the user's work for what is at most a toolkit-internal hiccup.
+void reportToolkitAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                         const wxString& msg) {
+    std::fprintf(
+        stderr, "tessaly: toolkit assertion %s failed in %s (%s:%d): %s\n",
+        static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(func.utf8_str()),
+        static_cast<const char*>(file.utf8_str()), line, static_cast<const char*>(msg.utf8_str()));
+}
+
+bool hasDisplay() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+}  // namespace
+
+int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const char* argv0,
+                     std::ostream& err) {
+    std::optional<std::string> fileText;
+    if (!cl.file.empty()) {
+        std::string text;
+        std::string error;
+        if (!readWholeFile(cl.file, text, error)) {
+            err << "tessaly: cannot read '" << cl.file << "': " << error << "\n";
+            return 2;
+        }
+        fileText = std::move(text);
+    }
+    if (!hasDisplay()) {
+        err << "tessaly: no display to open the window on (DISPLAY is not set).\n"
+            << "Run it in a desktop session, or use --dump or --format, which need none.\n";
+        return 1;
+    }
+
+    KeywordLoad keywords = cl.keywordsPath.empty() ? loadKeywordTableWithFallback(exeDir)
+                                                   : loadKeywordFile(cl.keywordsPath);
+    if (!keywords.ok) {
+        err << "tessaly: no keyword table (" << keywords.error << "); no call is recognised\n";
+    }
+
+    // Outlives the toolkit: the text it keeps is handed over after the toolkit has shut down.
+    WxClipboard clipboard;
+    wxSetAssertHandler(reportToolkitAssert);
+    wxApp::GTKAllowDiagnosticsControl();  // before the toolkit starts, see OnInit
+    wxApp::SetInstance(new TessalyApp(std::move(keywords.table), std::move(fileText), clipboard));
+    int argc = 1;
+    char* argv[] = {const_cast<char*>(argv0), nullptr};
+    if (!wxEntryStart(argc, argv)) {
+        const char* display = std::getenv("DISPLAY");
+        err << "tessaly: cannot open the display '" << (display ? display : "") << "'.\n"
+            << "Run it in a desktop session, or use --dump or --format, which need none.\n";
+        return 1;
+    }
+    int status = 0;
+    if (wxTheApp->CallOnInit()) {
+        status = wxTheApp->OnRun();
+    }
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    clipboard.handOverAfterShutdown();
+    return status;
+}
+
+}  // namespace tessaly
