@@ -2,6 +2,7 @@
 xdotool."""
 import os
 import subprocess
+import sys
 import time
 
 import gi
@@ -35,6 +36,25 @@ def start_program(program, form):
     """Starts the program on a form file from its own folder (where keywords.json lies)."""
     return subprocess.Popen([program, form], cwd=os.path.dirname(program),
                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+
+
+def run_story(program, form, story):
+    """Starts the program on a form file, runs story(), ends the program, and exits with 1 when
+    a check failed."""
+    proc = start_program(program, form)
+    status = 0
+    try:
+        story()
+    except Failure as failure:
+        print("FAILED:", failure)
+        status = 1
+    finally:
+        proc.terminate()
+        try:
+            proc.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+    sys.exit(status)
 
 
 def find_application(name):

@@ -4,7 +4,7 @@ container, panel tab or scroll area."""
 import sys
 
 from e2e_support import (Failure, check, client_geometry, extents, find, find_application, role,
-                         screenshot, start_program, wait_for, walk, window_named)
+                         run_story, screenshot, wait_for, walk, window_named)
 
 program, source = sys.argv[1], sys.argv[2]
 
@@ -55,55 +55,43 @@ def inside(inner, outer):
     return ox <= ix and oy <= iy and ix + iw <= ox + ow and iy + ih <= oy + oh
 
 
-def main():
-    proc = start_program(program, source + "/examples/every_gadget.pb")
-    try:
-        app = find_application("tessaly")
-        preview = window_named(app, "Every gadget")
-        # The status bar goes below the form, which keeps its 980 x 640.
-        wait_for(lambda: (client_geometry("Every gadget") or (0, 0, 0, 0))[2] == 980,
-                 "the preview window's size")
-        px, py, pw, ph = client_geometry("Every gadget")
-        check(ph > 640, "the client area of %dx%d holds the form and the status bar" % (pw, ph))
+def story():
+    app = find_application("tessaly")
+    preview = window_named(app, "Every gadget")
+    # The status bar goes below the form, which keeps its 980 x 640.
+    wait_for(lambda: (client_geometry("Every gadget") or (0, 0, 0, 0))[2] == 980,
+             "the preview window's size")
+    px, py, pw, ph = client_geometry("Every gadget")
+    check(ph > 640, "the client area of %dx%d holds the form and the status bar" % (pw, ph))
 
-        for ident, role_name, x, y, w, h in TOP_LEVEL:
-            rect = (px + x, py + y, w, h)
-            if at(preview, role_name, rect) is None:
-                near = [(role(a), a.get_name(), extents(a)) for a in walk(preview)
-                        if abs(extents(a)[0] - rect[0]) < 3 and abs(extents(a)[1] - rect[1]) < 3]
-                raise Failure("%s: no %s at %s; there: %s" % (ident, role_name, rect, near))
-            check(True, "%s is a %s at %d,%d sized %dx%d" % (ident, role_name, x, y, w, h))
+    for ident, role_name, x, y, w, h in TOP_LEVEL:
+        rect = (px + x, py + y, w, h)
+        if at(preview, role_name, rect) is None:
+            near = [(role(a), a.get_name(), extents(a)) for a in walk(preview)
+                    if abs(extents(a)[0] - rect[0]) < 3 and abs(extents(a)[1] - rect[1]) < 3]
+            raise Failure("%s: no %s at %s; there: %s" % (ident, role_name, rect, near))
+        check(True, "%s is a %s at %d,%d sized %dx%d" % (ident, role_name, x, y, w, h))
 
-        tab = find(preview, "page tab", "Panel tab")
-        check(tab is not None, "the panel has its tab 'Panel tab'")
-        on_panel = find(tab, "label", "On the panel")
-        container = at(preview, "panel", (px + 10, py + 455, 250, 100))
-        check(on_panel is not None and inside(on_panel, container),
-              "the text on the panel's tab lies inside the container")
-        tab_page = find(tab, "panel")
-        check(extents(on_panel)[:2] == (extents(tab_page)[0] + 10, extents(tab_page)[1] + 10),
-              "it stands at 10,10 of its tab")
-        area = at(preview, "scroll pane", (px + 270, py + 485, 240, 90))
-        in_area = find(area, "push button", "In the scroll area")
-        check(in_area is not None and extents(in_area)[2:] == (150, 28),
-              "the scroll area holds its 150 x 28 button")
-        splitter = at(preview, "panel", (px + 520, py + 485, 440, 90))
-        panes = [a for a in walk(splitter) if role(a) == "scroll pane" and a is not splitter]
-        check(len(panes) >= 2 and extents(panes[0])[0] < extents(panes[1])[0],
-              "the vertical splitter shows its two children side by side")
-        status_bar = find(preview, "panel", predicate=lambda a: extents(a)[1] == py + 640)
-        check(status_bar is not None, "the status bar lies below the form")
-        screenshot("/tmp/tessaly_e2e_every_gadget.png")
-    finally:
-        proc.terminate()
-        try:
-            proc.wait(timeout=5)
-        except Exception:
-            proc.kill()
+    tab = find(preview, "page tab", "Panel tab")
+    check(tab is not None, "the panel has its tab 'Panel tab'")
+    on_panel = find(tab, "label", "On the panel")
+    container = at(preview, "panel", (px + 10, py + 455, 250, 100))
+    check(on_panel is not None and inside(on_panel, container),
+          "the text on the panel's tab lies inside the container")
+    tab_page = find(tab, "panel")
+    check(extents(on_panel)[:2] == (extents(tab_page)[0] + 10, extents(tab_page)[1] + 10),
+          "it stands at 10,10 of its tab")
+    area = at(preview, "scroll pane", (px + 270, py + 485, 240, 90))
+    in_area = find(area, "push button", "In the scroll area")
+    check(in_area is not None and extents(in_area)[2:] == (150, 28),
+          "the scroll area holds its 150 x 28 button")
+    splitter = at(preview, "panel", (px + 520, py + 485, 440, 90))
+    panes = [a for a in walk(splitter) if role(a) == "scroll pane" and a is not splitter]
+    check(len(panes) >= 2 and extents(panes[0])[0] < extents(panes[1])[0],
+          "the vertical splitter shows its two children side by side")
+    status_bar = find(preview, "panel", predicate=lambda a: extents(a)[1] == py + 640)
+    check(status_bar is not None, "the status bar lies below the form")
+    screenshot("/tmp/tessaly_e2e_every_gadget.png")
 
 
-try:
-    main()
-except Failure as failure:
-    print("FAILED:", failure)
-    sys.exit(1)
+run_story(program, source + "/examples/every_gadget.pb", story)
