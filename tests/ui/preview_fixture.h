@@ -15,6 +15,7 @@
 #include "form/placeholder_picture_wx.h"
 #include "form/reader.h"
 #include "preview_support.h"
+#include "ui_support.h"
 
 namespace tessaly::test {
 

@@ -230,8 +230,8 @@ TEST_F(GadgetsTest, SymbolicAndNegativeSizesGiveZeroSizedControlsWithoutToolkitW
          "HyperLinkGadget(#H, 10, 10, 0, 0, \"\", 0)\n");
     frame()->Show();
     // Let the window reach the screen and GTK lay out and draw every control.
-    waitUntil([this] { return frame()->IsShownOnScreen(); });
-    waitUntil([] { return false; }, 300);
+    pumpUntil([this] { return frame()->IsShownOnScreen(); });
+    pumpFor(300);
     const std::string errors = capture.finish();
     EXPECT_EQ(errors.find("WARNING"), std::string::npos) << errors;
     EXPECT_EQ(errors.find("CRITICAL"), std::string::npos) << errors;

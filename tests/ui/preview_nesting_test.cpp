@@ -146,7 +146,7 @@ TEST_F(NestingTest, ColumnsAndRowsOfAListIconInAnyOrder) {
     EXPECT_EQ(icons->GetColumn(2)->GetTitle(), "Size");
     frame()->Show();
     // GTK knows a column's width once the list is shown.
-    waitUntil([icons] { return icons->GetColumn(0)->GetWidth() > 0; });
+    pumpUntil([icons] { return icons->GetColumn(0)->GetWidth() > 0; });
     EXPECT_EQ(icons->GetColumn(0)->GetWidth(), 60);
     EXPECT_EQ(icons->GetColumn(1)->GetWidth(), 120);
     ASSERT_EQ(icons->rowCount(), 2);

@@ -4,8 +4,6 @@
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/debug.h>
-#include <wx/stopwatch.h>
-#include <wx/utils.h>
 
 #include <cstdio>
 #include <fstream>
@@ -19,15 +17,6 @@ void processPending() {
         wxTheApp->Yield(true);
         wxTheApp->ProcessIdle();
     }
-}
-
-bool waitUntil(const std::function<bool()>& done, int ms) {
-    wxStopWatch watch;
-    while (!done() && watch.Time() < ms) {
-        wxTheApp->Yield(true);
-        wxMilliSleep(2);
-    }
-    return done();
 }
 
 StderrCapture::StderrCapture() {
