@@ -43,34 +43,41 @@ def story():
                                                                        ew, eh))
 
     main_window = window_named(app, "Tessaly 0.87")
-    status = lambda: find(main_window, "label", predicate=lambda a: a.get_name().startswith(" X:"))
-    picker = find(main_window, "combo box")
-    check(picker is not None and picker.get_name() == "#Window_Login :: OpenWindow",
-          "the picker starts on the first element")
+
+    def status():
+        label = find(main_window, "label", predicate=lambda a: a.get_name().startswith(" X:"))
+        return label.get_name() if label is not None else ""
+
+    def picker():
+        combo = find(main_window, "combo box")
+        return combo.get_name() if combo is not None else ""
+
+    wait_for(lambda: picker() == "#Window_Login :: OpenWindow", "the picker's first entry")
+    check(True, "the picker starts on the first element")
 
     # Point at the OK button of the active preview window: the status line names it.
     activate_window("Log in")
     ok_x, ok_y = px + 120 + 45, py + 130 + 14
     xdotool("mousemove", ok_x, ok_y)
-    wait_for(lambda: status() is not None and status().get_name() ==
-             " X: 165 / Y: 144 - #Button_OK", "the status line to name the OK button")
+    wait_for(lambda: status() == " X: 165 / Y: 144 - #Button_OK",
+             "the status line to name the OK button")
     check(True, "the status line reads ' X: 165 / Y: 144 - #Button_OK'")
 
     # Away from every gadget, and outside the window.
     xdotool("mousemove", px + 5, py + 160)
-    wait_for(lambda: status().get_name() == " X: 5 / Y: 160", "the position without a name")
+    wait_for(lambda: status() == " X: 5 / Y: 160", "the position without a name")
     check(True, "over the background the status line has no name")
     xdotool("mousemove", px + pw + 40, py + 10)
-    wait_for(lambda: status().get_name() == " X: -1 / Y: -1", "-1/-1 outside the window")
+    wait_for(lambda: status() == " X: -1 / Y: -1", "-1/-1 outside the window")
     check(True, "outside the preview the status line reads -1 / -1")
 
     # Clicking the Cancel button selects it in the picker.
     activate_window("Log in")
     xdotool("mousemove", px + 265, py + 144)
-    wait_for(lambda: "#Button_Cancel" in status().get_name(), "hover over Cancel")
+    wait_for(lambda: "#Button_Cancel" in status(), "hover over Cancel")
     xdotool("click", "1")
-    wait_for(lambda: find(main_window, "combo box").get_name() ==
-             "#Button_Cancel :: ButtonGadget", "the picker to select Cancel")
+    wait_for(lambda: picker() == "#Button_Cancel :: ButtonGadget",
+             "the picker to select Cancel")
     check(True, "clicking Cancel selects '#Button_Cancel :: ButtonGadget' in the picker")
     screenshot("/tmp/tessaly_e2e_preview.png")
 

@@ -3,7 +3,6 @@
 
 #include <unistd.h>
 #include <wx/app.h>
-#include <wx/debug.h>
 
 #include <cstdio>
 #include <fstream>
