@@ -86,7 +86,20 @@ TEST_F(PreviewShellTest, ClickingTheActivePreviewSelectsTheHoveredElement) {
     EXPECT_TRUE(pumpUntil([this] { return !edits.calls.empty(); }));
     EXPECT_EQ(edits.calls, (std::vector<std::string>{"show 4"}));
     EXPECT_EQ(picker()->GetSelection(), 3);
+    EXPECT_EQ(shell->elements().currentIndex(), 4);
     EXPECT_EQ(status(), " X: 340 / Y: 25 - #Outer");
+}
+
+TEST_F(PreviewShellTest, ChoosingInThePickerMakesTheElementCurrent) {
+    startShell(std::string(kNested));
+    EXPECT_EQ(shell->elements().currentIndex(), 0);
+    picker()->SetSelection(2);
+    wxCommandEvent choice(wxEVT_CHOICE, picker()->GetId());
+    choice.SetEventObject(picker());
+    choice.SetInt(2);
+    picker()->GetEventHandler()->ProcessEvent(choice);
+    EXPECT_EQ(shell->elements().currentIndex(), 2);
+    EXPECT_EQ(edits.calls.back(), "show 2");
 }
 
 TEST_F(PreviewShellTest, PasteReadsAgainIntoTheSameWindowAndForgetsTheOldHover) {
