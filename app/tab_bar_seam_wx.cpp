@@ -1,23 +1,29 @@
-// Stand-in for the self-drawn tab bar: a plain canvas of the tab bar's place and size, so the
-// main window has its final layout. The Parameters page is shown and no tab can be chosen yet.
+// The shell's uses of the tab bar, served by the self-drawn tab bar of tabbar/.
 #include "app/tab_bar_seam_wx.h"
 
-#include "app/main_layout.h"
+#include "app/utf8_wx.h"
+#include "tabbar/colour.h"
+#include "tabbar/main_tab_bar_wx.h"
+#include "tabbar/tabbar_model.h"
 
 namespace tessaly {
 
-void fillTabBarDefaults(const wxColour& /*windowBackground*/) {}
-
-wxWindow* createMainTabBar(wxWindow* parent, const wxFont& font,
-                           std::function<void(const wxString&)> /*onSelectionChanged*/) {
-    const Rect r = findControlDesign(main_window::kTabBar)->rect;
-    auto* canvas =
-        new wxWindow(parent, wxID_ANY, wxPoint(r.x, r.y), wxSize(r.width, r.height), wxBORDER_NONE);
-    canvas->SetFont(font);
-    canvas->SetBackgroundColour(parent->GetBackgroundColour());
-    return canvas;
+void fillTabBarDefaults(const wxColour& windowBackground) {
+    initTabBarDefaults();
+    // Given without alpha, as the window's colour is: the canvas keeps no alpha anyway.
+    tabBarDefaults().BackColor =
+        rgba(windowBackground.Red(), windowBackground.Green(), windowBackground.Blue());
 }
 
-void setFlagsTabDisabled(bool /*disabled*/) {}
+wxWindow* createMainTabBar(wxWindow* parent, const wxFont& font,
+                           std::function<void(const wxString& tabText)> onSelectionChanged) {
+    return createMainWindowTabBar(parent, font, [onSelectionChanged](const std::string& tabText) {
+        if (onSelectionChanged) onSelectionChanged(toWx(tabText));
+    });
+}
+
+void setFlagsTabDisabled(bool disabled) {
+    setMainFlagsTabDisabled(disabled);
+}
 
 }  // namespace tessaly

@@ -8,8 +8,8 @@
 
 namespace tessaly {
 
-// The shell's uses of the tab bar (control 1 of the main window). The tab bar proper replaces
-// the bodies in tab_bar_seam_wx.cpp; the shell calls nothing else of it.
+// The shell's uses of the tab bar (control 1 of the main window), served by the self-drawn tab
+// bar (tabbar/main_tab_bar_wx.h); the shell calls nothing else of it.
 
 // Start-up step 2: fills the shared tab bar defaults; `windowBackground` is their BackColor.
 void fillTabBarDefaults(const wxColour& windowBackground);

@@ -1,0 +1,51 @@
+#include "tabbar/main_tab_bar_wx.h"
+
+#include <wx/settings.h>
+
+#include "tabbar/main_tab_bar.h"
+#include "tabbar/tabbar_fonts_wx.h"
+#include "tabbar/tabbar_ops_wx.h"
+
+namespace tessaly {
+
+namespace {
+
+Colour systemColour(wxSystemColour which) {
+    const wxColour c = wxSystemSettings::GetColour(which);
+    return rgba(c.Red(), c.Green(), c.Blue(), 0xFF);
+}
+
+}  // namespace
+
+void initTabBarDefaults() {
+    TabBarDefaults& d = tabBarDefaults();
+    d = TabBarDefaults{};
+    d.BackColor = systemColour(wxSYS_COLOUR_BTNFACE);
+    d.FaceColor = systemColour(wxSYS_COLOUR_BTNFACE);
+    d.BorderColor = systemColour(wxSYS_COLOUR_BTNSHADOW);
+    d.TextColor = systemColour(wxSYS_COLOUR_BTNTEXT);
+    d.Font = tabBarFontHandle(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+}
+
+TabBarCanvas* createMainWindowTabBar(
+    wxWindow* parent, const wxFont& font,
+    std::function<void(const std::string& tabText)> onSelectionChanged) {
+    tabBarDefaults().BackColor = kMainWindowBackColor;
+    const int32_t number = tabBarCreate(parent, kMainTabBarNumber, kMainTabBarX, kMainTabBarY,
+                                        kMainTabBarWidth, kMainTabBarHeight, kMainTabBarFlags);
+    TabBarCanvas* canvas = tabBarCanvas(number);
+    configureMainTabBar(canvas->bar(), tabBarFontHandle(font));
+    canvas->setEventHandler([canvas, onSelectionChanged](int32_t code) {
+        // The other codes (new tab, close, moved) mean nothing to the main window.
+        if (code == SelectionChanged && onSelectionChanged) {
+            onSelectionChanged(canvas->bar().tabText(canvas->bar().eventTab()));
+        }
+    });
+    return canvas;
+}
+
+void setMainFlagsTabDisabled(bool disabled) {
+    tabBarSetTabDisabled(kMainTabBarNumber, kFlagsTabIndex, disabled);
+}
+
+}  // namespace tessaly

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <wx/toplevel.h>
+#include <wx/uiaction.h>
+#include <wx/window.h>
+
+#include "ui_support.h"
+
+namespace tessaly::test {
+
+// Sends one mouse event of the given type at canvas position (x, y) through the window's
+// own handlers, as the toolkit would deliver it.
+inline void sendMouse(wxWindow* w, wxEventType type, int x, int y, int wheel = 0) {
+    wxMouseEvent e(type);
+    e.SetEventObject(w);
+    e.SetPosition(wxPoint(x, y));
+    if (type == wxEVT_MOUSEWHEEL) {
+        e.m_wheelRotation = wheel * 120;
+        e.m_wheelDelta = 120;
+        e.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
+    }
+    w->GetEventHandler()->ProcessEvent(e);
+}
+
+inline void click(wxWindow* w, int x, int y) {
+    sendMouse(w, wxEVT_LEFT_DOWN, x, y);
+    sendMouse(w, wxEVT_LEFT_UP, x, y);
+}
+
+// A real pointer click (X test events) at (x, y) of the window, its top-level window raised
+// first so that nothing else takes the click.
+inline void pointerClick(wxWindow* w, int x, int y) {
+    wxGetTopLevelParent(w)->Raise();
+    pumpFor(50);
+    wxUIActionSimulator sim;
+    sim.MouseMove(w->ClientToScreen(wxPoint(x, y)));
+    pumpFor(30);
+    sim.MouseClick();
+}
+
+}  // namespace tessaly::test
