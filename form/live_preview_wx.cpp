@@ -18,7 +18,6 @@ namespace tessaly {
 
 namespace {
 
-constexpr long kWindowStyle = wxDEFAULT_FRAME_STYLE;
 constexpr int kDefaultWidth = 800;
 constexpr int kDefaultHeight = 600;
 
@@ -91,8 +90,8 @@ wxFrame* LivePreview::previewFrame() const {
 }
 
 wxFrame* LivePreview::makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width,
-                                int32_t height) {
-    auto* frame = new wxFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, kWindowStyle);
+                                int32_t height, long style) {
+    auto* frame = new wxFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, style);
     frame->SetClientSize(width, height);
     window_ = registry_.addWindow(frame);
     host_.adoptWindow(frame);
@@ -111,7 +110,8 @@ void LivePreview::openDefaultWindow() {
     if (wxFrame* frame = previewFrame()) {
         frame->SetClientSize(kDefaultWidth, kDefaultHeight);
     } else {
-        makeFrame("Tessaly", 0, 0, kDefaultWidth, kDefaultHeight)->Centre();
+        // The default window has the program's own window style.
+        makeFrame("Tessaly", 0, 0, kDefaultWidth, kDefaultHeight, wxDEFAULT_FRAME_STYLE)->Centre();
     }
     startBuildingIn(window_);
 }
@@ -182,10 +182,11 @@ void LivePreview::windowRule(sElement& element) {
             frame->SetClientSize(windowWidth(slots_), windowHeight(slots_));
         }
     } else if (ignored) {
-        makeFrame(wxString::FromUTF8(slots_.text(5)), 0, 0, desktop.x, desktop.y);
+        makeFrame(wxString::FromUTF8(slots_.text(5)), 0, 0, desktop.x, desktop.y,
+                  windowStyle(element.Code));
     } else {
         makeFrame(wxString::FromUTF8(slots_.text(5)), slots_.number(1), slots_.number(2),
-                  windowWidth(slots_), windowHeight(slots_));
+                  windowWidth(slots_), windowHeight(slots_), windowStyle(element.Code));
     }
     element.Gadget = window_;
     host_.installShortcuts(previewFrame());

@@ -68,7 +68,8 @@ class LivePreview {
     wxBitmap imageFor(PreviewKind kind, const wxSize& size, sElement& element);
     wxWindow* currentParent() const;
     wxWindow* previewControl(int32_t number) const;
-    wxFrame* makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width, int32_t height);
+    wxFrame* makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width, int32_t height,
+                       long style);
     void startBuildingIn(int32_t window);
 
     LivePreviewHost& host_;

@@ -9,6 +9,7 @@
 #include <wx/dataview.h>
 #include <wx/datectrl.h>
 #include <wx/dir.h>
+#include <wx/frame.h>
 #include <wx/gauge.h>
 #include <wx/hyperlink.h>
 #include <wx/listbox.h>
@@ -74,6 +75,11 @@ namespace tessaly {
 //   #PB_String_Password, #PB_String_ReadOnly, #PB_Editor_ReadOnly, #PB_Text_Center,
 //   #PB_Text_Right, #PB_Text_Border, #PB_ComboBox_Editable (a wxComboBox instead of a wxChoice),
 //   #PB_ScrollBar_Vertical, #PB_TrackBar_Vertical, #PB_ProgressBar_Vertical.
+// A window line's flags give its preview window's frame: a title bar unless #PB_Window_BorderLess;
+// #PB_Window_SystemMenu a close box, #PB_Window_MinimizeGadget and #PB_Window_MaximizeGadget
+// those boxes, #PB_Window_SizeGadget a sizable frame, #PB_Window_Tool a tool window. The window
+// stays where the line puts it (centring it would hide it behind the main window), visible and
+// of its inner size.
 // Every other flag has no effect on the preview. Negative sizes count as 0.
 
 namespace {
@@ -264,6 +270,18 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         default:
             return nullptr;
     }
+}
+
+long windowStyle(std::string_view code) {
+    const auto has = [code](std::string_view flag) { return lineNamesFlag(code, flag); };
+    if (has("#pb_window_borderless")) return wxBORDER_NONE;
+    long style = wxCAPTION;
+    if (has("#pb_window_systemmenu")) style |= wxSYSTEM_MENU | wxCLOSE_BOX;
+    if (has("#pb_window_minimizegadget")) style |= wxSYSTEM_MENU | wxMINIMIZE_BOX;
+    if (has("#pb_window_maximizegadget")) style |= wxSYSTEM_MENU | wxMAXIMIZE_BOX;
+    if (has("#pb_window_sizegadget")) style |= wxRESIZE_BORDER;
+    if (has("#pb_window_tool")) style |= wxFRAME_TOOL_WINDOW;
+    return style;
 }
 
 bool opensGadgetList(PreviewKind kind) {

@@ -18,6 +18,9 @@ namespace tessaly {
 wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& slots,
                             std::string_view code, const wxBitmap& image);
 
+// The frame style of a preview window opened by a window line, from the flag names in the line.
+long windowStyle(std::string_view code);
+
 // True for the gadgets that open a gadget list: container, panel, scroll area.
 bool opensGadgetList(PreviewKind kind);
 

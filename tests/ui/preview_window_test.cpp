@@ -40,6 +40,26 @@ TEST_F(WindowTest, IgnoredWidthAndHeightCoverThePrimaryDesktopFromItsCorner) {
     EXPECT_EQ(frame()->GetClientSize(), wxSize(800, 200));
 }
 
+TEST_F(WindowTest, TheWindowFlagsNamedInTheLineGiveTheFrameAndAReusedWindowKeepsThem) {
+    read("OpenWindow(#W, 0, 0, 300, 200, \"F\", #PB_Window_SystemMenu | #pb_window_sizegadget)\n");
+    EXPECT_TRUE(frame()->HasFlag(wxCAPTION));
+    EXPECT_TRUE(frame()->HasFlag(wxCLOSE_BOX));
+    EXPECT_TRUE(frame()->HasFlag(wxRESIZE_BORDER));
+    EXPECT_FALSE(frame()->HasFlag(wxMAXIMIZE_BOX));
+    EXPECT_FALSE(frame()->HasFlag(wxMINIMIZE_BOX));
+    read("OpenWindow(#W, 0, 0, 300, 200, \"F\", #PB_Window_BorderLess)\n");
+    EXPECT_TRUE(frame()->HasFlag(wxCLOSE_BOX));
+    EXPECT_EQ(frame()->GetClientSize(), wxSize(300, 200));
+}
+
+class BorderlessTest : public PreviewTest {};
+
+TEST_F(BorderlessTest, ABorderlessWindowHasNoTitleBar) {
+    read("OpenWindow(#W, 0, 0, 300, 200, \"F\", #PB_Window_BorderLess)\n");
+    EXPECT_FALSE(frame()->HasFlag(wxCAPTION));
+    EXPECT_EQ(frame()->GetClientSize(), wxSize(300, 200));
+}
+
 TEST_F(WindowTest, SizesThatAreNoNumbersTakeTheDefaultWindowSize) {
     // As a form designer writes it: the size in the procedure's variables.
     read(
