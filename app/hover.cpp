@@ -1,5 +1,7 @@
 #include "app/hover.h"
 
+#include <limits>
+
 namespace tessaly {
 
 void clipToClient(int32_t& x, int32_t& y, int32_t width, int32_t height) {
@@ -13,6 +15,8 @@ bool updateHover(HoverState& state, int32_t x, int32_t y, ElementList& list,
     state.lastY = y;
     state.name.clear();
     state.index = -1;
+    // Outside the client area nothing is hovered, even a gadget placed at negative coordinates.
+    if (x == -1 && y == -1) return true;
     KeepCurrent keep(list);
     // No early exit: a gadget made later (one inside a container) wins over the container.
     for (const sElement& e : list) {
@@ -24,6 +28,11 @@ bool updateHover(HoverState& state, int32_t x, int32_t y, ElementList& list,
         state.index = e.Index;
     }
     return true;
+}
+
+void forgetHover(HoverState& state) {
+    state = HoverState{};
+    state.lastX = state.lastY = std::numeric_limits<int32_t>::min();
 }
 
 std::string statusLineText(int32_t x, int32_t y, const std::string& name) {

@@ -32,6 +32,10 @@ void clipToClient(int32_t& x, int32_t& y, int32_t width, int32_t height);
 bool updateHover(HoverState& state, int32_t x, int32_t y, ElementList& list,
                  const GadgetRect& rectOf);
 
+// Drops what was hovered and the last position, so that the next update scans again: after a
+// reading the picker indices of the last hover name other elements.
+void forgetHover(HoverState& state);
+
 // The status line for a pointer position and hovered name: " X: x / Y: y" and " - name".
 std::string statusLineText(int32_t x, int32_t y, const std::string& name);
 

@@ -40,12 +40,11 @@ class PreviewBuilder {
     virtual void buildPreview(ElementList& list, PreviewHost& host) = 0;
 };
 
-// The preview builder the window program uses. This is the one place where the real builder
-// plugs in; until then it only fills the element picker.
+// The preview builder the window program uses: the live preview (app/preview_seam_wx.cpp).
 std::unique_ptr<PreviewBuilder> makePreviewBuilder();
 
-// Decodes the placeholder picture into the registry and returns its number (0 when the program
-// carries none yet). Start-up calls it once.
+// Decodes the placeholder picture into the registry and returns its number (0 if the embedded
+// picture cannot be decoded). Start-up calls it once.
 int32_t loadPlaceholderPicture();
 
 }  // namespace tessaly

@@ -1,34 +1,67 @@
-// The preview builder's plug-in point. The builder proper replaces makePreviewBuilder() and
-// loadPlaceholderPicture(); the stand-in below fills the element picker, so the pages can be
-// used on code before the preview controls exist.
+// The preview builder's plug-in point: the shell's reading steps drive the live preview.
+#include <wx/bitmap.h>
+
+#include "app/message_box_wx.h"
 #include "app/preview_host_wx.h"
+#include "app/registry_wx.h"
+#include "form/code_editor_module_wx.h"
+#include "form/live_preview_wx.h"
+#include "form/placeholder_picture_wx.h"
 
 namespace tessaly {
 
 namespace {
 
-class PickerOnlyPreview : public PreviewBuilder {
+// Runs the live preview for the shell: picker entries, shortcuts and window handlers go to the
+// shell's host, the editor module's failure to the program's message box.
+class LivePreviewBuilder : public PreviewBuilder, private LivePreviewHost {
   public:
-    void openDefaultWindow(PreviewHost& /*host*/) override {}
+    LivePreviewBuilder() : preview_(*this, Registry::instance(), editorModule_) {}
 
-    void buildPreview(ElementList& list, PreviewHost& host) override {
-        for (int i = 0; i < list.count(); ++i) {
-            sElement& e = list[i];
-            if (e.Sort != kSortWindow && e.Sort != kSortGadget) continue;
-            const std::string name = e.Parameters.empty() ? std::string() : e.Parameters[0].Value;
-            e.Index = host.appendPickerEntry(name + " :: " + e.KeyWord, i);
-        }
+    void openDefaultWindow(PreviewHost& host) override {
+        run(host, [this] { preview_.openDefaultWindow(); });
     }
+    void buildPreview(ElementList& list, PreviewHost& host) override {
+        run(host, [this, &list] { preview_.build(list); });
+    }
+
+  private:
+    template <class Step>
+    void run(PreviewHost& host, Step step) {
+        host_ = &host;
+        if (!pictureSet_) {
+            preview_.setPlaceholderPicture(host.placeholderPicture());
+            pictureSet_ = true;
+        }
+        step();
+        host.setPreviewWindow(preview_.previewWindow());
+        host_ = nullptr;
+    }
+
+    int32_t appendPickerEntry(const std::string& text, int32_t listIndex) override {
+        return host_->appendPickerEntry(text, listIndex);
+    }
+    void showMessage(const std::string& title, const std::string& text) override {
+        showMessageBox(title, text);
+    }
+    void installShortcuts(wxTopLevelWindow* window) override { host_->installShortcuts(window); }
+    void adoptWindow(wxTopLevelWindow* window) override { host_->adoptWindow(window); }
+
+    PreviewHost* host_ = nullptr;
+    CodeEditorModule editorModule_;
+    LivePreview preview_;
+    bool pictureSet_ = false;
 };
 
 }  // namespace
 
 std::unique_ptr<PreviewBuilder> makePreviewBuilder() {
-    return std::make_unique<PickerOnlyPreview>();
+    return std::make_unique<LivePreviewBuilder>();
 }
 
 int32_t loadPlaceholderPicture() {
-    return 0;
+    const wxImage picture = decodePlaceholderPicture();
+    return picture.IsOk() ? Registry::instance().addImage(wxBitmap(picture)) : 0;
 }
 
 }  // namespace tessaly

@@ -122,8 +122,7 @@ void Shell::bindCommands() {
         auto* picker = mainControl<wxChoice>(kPicker);
         const int entry = picker->GetSelection();
         if (entry == wxNOT_FOUND) return;
-        services_.edit->showElement(
-            int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(entry))));
+        showEntry(entry);
         Registry::instance().control(kNameField)->SetFocus();
     });
     adoptWindow(frame_);
@@ -242,8 +241,7 @@ bool Shell::selectAt(int32_t screenX, int32_t screenY) {
     auto* picker = mainControl<wxChoice>(kPicker);
     if (hover_.index < 0 || hover_.index >= int32_t(picker->GetCount())) return false;
     picker->SetSelection(hover_.index);
-    const auto listIndex = int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(hover_.index)));
-    services_.edit->showElement(listIndex);
+    showEntry(hover_.index);
     return true;
 }
 
@@ -270,6 +268,7 @@ bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
 void Shell::readCodeView() {
     const CodeText code(codeViewText());
     readForm(code, keywords_, list_, *this);
+    forgetHover(hover_);
 }
 
 std::string Shell::codeViewText() const {
@@ -317,7 +316,15 @@ void Shell::showFirstEntry() {
     auto* picker = mainControl<wxChoice>(kPicker);
     if (picker->GetCount() == 0) return;
     picker->SetSelection(0);
-    services_.edit->showElement(int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(0))));
+    showEntry(0);
+}
+
+void Shell::showEntry(int entry) {
+    auto* picker = mainControl<wxChoice>(kPicker);
+    const auto listIndex = int32_t(reinterpret_cast<intptr_t>(picker->GetClientData(entry)));
+    // The element becomes current here, so that it is current whatever the pages do with it.
+    list_.select(listIndex);
+    services_.edit->showElement(listIndex);
 }
 
 void Shell::activateMainWindow() {

@@ -104,6 +104,8 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void connect();
     void bindCommands();
     void onHoverTimer();
+    // Makes the element that picker entry `entry` names current and shows it on the pages.
+    void showEntry(int entry);
     // The active preview window, nullptr when the preview window is not the active one.
     wxTopLevelWindow* activePreview() const;
     std::string codeViewText() const;

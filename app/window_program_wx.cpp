@@ -17,6 +17,10 @@ namespace tessaly {
 
 namespace {
 
+// GLib's log level bits (GLogLevelFlags), without its headers.
+constexpr int kGLogLevelCritical = 1 << 3;
+constexpr int kGLogLevelWarning = 1 << 4;
+
 class TessalyApp : public wxApp {
   public:
     TessalyApp(KeywordTable keywords, std::optional<std::string> fileText, WxClipboard& clipboard)
@@ -24,6 +28,9 @@ class TessalyApp : public wxApp {
 
     // The command line was read before the toolkit started; wxApp must not parse it again.
     bool OnInit() override {
+        // The preview gives native controls the sizes the form's code asks for, often below
+        // what GTK takes as their minimum; GTK would print a warning or two for each of them.
+        GTKSuppressDiagnostics(kGLogLevelCritical | kGLogLevelWarning);
         ShellServices services;
         services.clipboard = &clipboard_;
         services.endProgram = [] {
@@ -96,6 +103,7 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     // Outlives the toolkit: the text it keeps is handed over after the toolkit has shut down.
     WxClipboard clipboard;
     wxSetAssertHandler(reportToolkitAssert);
+    wxApp::GTKAllowDiagnosticsControl();  // before the toolkit starts, see OnInit
     wxApp::SetInstance(new TessalyApp(std::move(keywords.table), std::move(fileText), clipboard));
     int argc = 1;
     char* argv[] = {const_cast<char*>(argv0), nullptr};

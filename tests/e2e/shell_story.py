@@ -7,6 +7,7 @@ Runs on the display and D-Bus session it is given (tests/with_display.sh provide
 With --manager a clipboard manager (parcellite) runs during the story."""
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -138,9 +139,12 @@ def main():
         check((px - px0, py - py0, sy - sy0) == (0, 100, 100),
               "Copy and the status line move down by 100 (%d, %d, %d)" % (px - px0, py - py0, sy - sy0))
 
-        # The pointer over the main window's client area shows in the status line. The picker
-        # sits at (5, 10) of the client area, which gives the client area's origin.
-        ox, oy = extents(picker)[0] - 5, extents(picker)[1] - 10
+        # The pointer over the active preview window's client area shows in the status line.
+        preview = wait_for(lambda: xdotool("search", "--name", "^Log in$").split("\n")[0])
+        xdotool("windowactivate", "--sync", preview)
+        info = subprocess.run(["xwininfo", "-id", preview], capture_output=True, text=True).stdout
+        ox = int(re.search(r"Absolute upper-left X:\s+(-?\d+)", info).group(1))
+        oy = int(re.search(r"Absolute upper-left Y:\s+(-?\d+)", info).group(1))
         xdotool("mousemove", str(ox + 100), str(oy + 300))
         moved = wait_for(lambda: status.get_name() == " X: 100 / Y: 300", 3)
         check(moved, "the hover poll writes the pointer position (%r)" % status.get_name())

@@ -100,5 +100,31 @@ TEST(Hover, StatusLineText) {
     EXPECT_EQ(statusLineText(12, 345, "#Button_OK"), " X: 12 / Y: 345 - #Button_OK");
 }
 
+TEST(Hover, OutsideTheClientAreaNothingIsHoveredEvenAtNegativePlaces) {
+    Fixture f;
+    addGadget(f.list, 100001, 3, "#Off");
+    f.rects[100001] = {-10, -10, 30, 30};  // covers -1/-1
+    HoverState s;
+    EXPECT_TRUE(updateHover(s, 5, 5, f.list, f.rectOf()));
+    EXPECT_EQ(s.index, 3);
+    EXPECT_TRUE(updateHover(s, -1, -1, f.list, f.rectOf()));
+    EXPECT_EQ(s.index, -1);
+    EXPECT_EQ(s.name, "");
+}
+
+TEST(Hover, ForgettingMakesTheSamePlaceScanAgain) {
+    Fixture f;
+    addGadget(f.list, 100001, 0, "#Old");
+    f.rects[100001] = {0, 0, 10, 10};
+    HoverState s;
+    EXPECT_TRUE(updateHover(s, 5, 5, f.list, f.rectOf()));
+    forgetHover(s);
+    EXPECT_EQ(s.index, -1);
+    EXPECT_EQ(s.name, "");
+    f.list[0].Parameters[0].Value = "#New";  // a new reading at the same place
+    EXPECT_TRUE(updateHover(s, 5, 5, f.list, f.rectOf()));
+    EXPECT_EQ(s.name, "#New");
+}
+
 }  // namespace
 }  // namespace tessaly

@@ -1,0 +1,330 @@
+#include "form/live_preview_wx.h"
+
+#include <wx/choice.h>
+#include <wx/dataview.h>
+#include <wx/display.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/splitter.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+
+#include <algorithm>
+
+#include "form/column_list_wx.h"
+#include "form/preview_controls_wx.h"
+
+namespace tessaly {
+
+namespace {
+
+constexpr int kDefaultWidth = 800;
+constexpr int kDefaultHeight = 600;
+
+wxSize primaryDesktopSize() {
+    if (wxDisplay::GetCount() == 0) return {kDefaultWidth, kDefaultHeight};
+    return wxDisplay(0u).GetGeometry().GetSize();
+}
+
+// Inserts a line into a multi-line text control; pos -1 or beyond the end appends it.
+void insertLine(wxTextCtrl& editor, int pos, const wxString& text) {
+    const int lines = editor.GetValue().empty() ? 0 : editor.GetNumberOfLines();
+    if (lines == 0) {
+        editor.SetValue(text);
+    } else if (pos < 0 || pos >= lines) {
+        editor.AppendText("\n" + text);
+    } else {
+        editor.SetInsertionPoint(editor.XYToPosition(0, pos));
+        editor.WriteText(text + "\n");
+    }
+}
+
+// Adds an item to a tree at the top level; pos -1 or beyond the end appends it.
+void insertTreeItem(wxDataViewTreeCtrl& tree, int pos, const wxString& text) {
+    const wxDataViewItem root;
+    const int count = tree.GetChildCount(root);
+    if (pos < 0 || pos >= count) {
+        tree.AppendItem(root, text);
+    } else if (pos == 0) {
+        tree.PrependItem(root, text);
+    } else {
+        tree.InsertItem(root, tree.GetNthChild(root, unsigned(pos - 1)), text);
+    }
+}
+
+// A form designer writes its window line with the size in variables (OpenWindow(#W, x, y,
+// width, height, ...) inside a procedure), which read as 0; so does a lone #PB_Ignore. A window
+// 0 pixels wide shows nothing at all, so a size that reads as 0 or less takes the default
+// window's.
+int windowWidth(const Slots& s) {
+    return s.size(3) > 0 ? s.size(3) : kDefaultWidth;
+}
+int windowHeight(const Slots& s) {
+    return s.size(4) > 0 ? s.size(4) : kDefaultHeight;
+}
+
+bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
+    for (; w; w = w->GetParent()) {
+        if (w == candidate) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+LivePreview::LivePreview(LivePreviewHost& host, Registry& registry, CodeEditorModule& editorModule)
+    : host_(host), registry_(registry), editorModule_(editorModule) {}
+
+void LivePreview::setPlaceholderPicture(int32_t imageNumber) {
+    const wxBitmap* picture = registry_.image(imageNumber);
+    pictureNumber_ = picture && picture->IsOk() ? imageNumber : 0;
+    picture_ = pictureNumber_ != 0 ? picture->ConvertToImage() : wxImage();
+}
+
+int32_t LivePreview::previewWindow() const {
+    return previewFrame() ? window_ : 0;
+}
+
+wxFrame* LivePreview::previewFrame() const {
+    return window_ != 0 ? dynamic_cast<wxFrame*>(registry_.window(window_)) : nullptr;
+}
+
+wxFrame* LivePreview::makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width,
+                                int32_t height, long style) {
+    auto* frame = new wxFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, style);
+    frame->SetClientSize(width, height);
+    window_ = registry_.addWindow(frame);
+    host_.adoptWindow(frame);
+    return frame;
+}
+
+void LivePreview::startBuildingIn(int32_t window) {
+    parents_.startWindow(window);
+    if (wxFrame* frame = previewFrame()) {
+        frame->Show();
+        frame->Raise();
+    }
+}
+
+void LivePreview::openDefaultWindow() {
+    if (wxFrame* frame = previewFrame()) {
+        frame->SetClientSize(kDefaultWidth, kDefaultHeight);
+    } else {
+        // The default window has the program's own window style.
+        makeFrame("Tessaly", 0, 0, kDefaultWidth, kDefaultHeight, wxDEFAULT_FRAME_STYLE)->Centre();
+    }
+    startBuildingIn(window_);
+}
+
+void LivePreview::destroyGadget(int32_t gadget) {
+    if (previewControl(gadget)) registry_.destroyControl(gadget);
+}
+
+void LivePreview::build(ElementList& list) {
+    // A new reading starts in the preview window itself: the containers of the previous reading
+    // are gone, and so are its status bar and placeholder images.
+    if (wxFrame* frame = previewFrame()) {
+        parents_.startWindow(window_);
+        if (wxStatusBar* bar = frame->GetStatusBar()) {
+            const wxSize inner = frame->GetClientSize();
+            frame->SetStatusBar(nullptr);
+            bar->Destroy();
+            frame->SetClientSize(inner);
+        }
+    }
+    for (int32_t image : images_) registry_.freeImage(image);
+    images_.clear();
+
+    KeepCurrent keep(list);
+    for (int i = 0; i < list.count(); ++i) buildElement(list, i);
+}
+
+void LivePreview::buildElement(ElementList& list, int index) {
+    sElement& element = list[index];
+    slots_.fill(element);
+    const PreviewKind kind = previewKindOf(element.KeyWord);
+    switch (kind) {
+        case PreviewKind::None:
+            break;
+        case PreviewKind::Window:
+            windowRule(element);
+            break;
+        case PreviewKind::StatusBar:
+            statusBarRule(element);
+            break;
+        case PreviewKind::AddItem:
+            itemRule(list);
+            break;
+        case PreviewKind::AddColumn:
+            columnRule(list);
+            break;
+        case PreviewKind::CloseGadgetList:
+            parents_.close();
+            break;
+        default:
+            createGadget(list, element, kind);
+            break;
+    }
+    if (element.Sort == kSortWindow || element.Sort == kSortGadget) {
+        element.Index = host_.appendPickerEntry(pickerEntryText(element), index);
+    }
+}
+
+void LivePreview::windowRule(sElement& element) {
+    const bool ignored = isIgnoredSize(slots_);
+    const wxSize desktop = primaryDesktopSize();
+    if (wxFrame* frame = previewFrame()) {
+        // A reused window keeps its title and flags; only its place and inner size follow.
+        if (ignored) {
+            frame->Move(0, 0);
+            frame->SetClientSize(desktop);
+        } else {
+            frame->SetClientSize(windowWidth(slots_), windowHeight(slots_));
+        }
+    } else if (ignored) {
+        makeFrame(wxString::FromUTF8(slots_.text(5)), 0, 0, desktop.x, desktop.y,
+                  windowStyle(element.Code));
+    } else {
+        makeFrame(wxString::FromUTF8(slots_.text(5)), slots_.number(1), slots_.number(2),
+                  windowWidth(slots_), windowHeight(slots_), windowStyle(element.Code));
+    }
+    element.Gadget = window_;
+    host_.installShortcuts(previewFrame());
+    startBuildingIn(window_);
+}
+
+void LivePreview::statusBarRule(sElement& element) {
+    wxFrame* frame = previewFrame();
+    if (!frame) return;
+    wxStatusBar* bar = frame->GetStatusBar();
+    if (!bar) {
+        // The status bar goes below the form: the form keeps its inner size.
+        const wxSize inner = frame->GetClientSize();
+        bar = frame->CreateStatusBar(1);
+        frame->SetClientSize(inner);
+    }
+    const int number = registry_.controlNumber(bar);
+    element.Gadget = number >= 0 ? number : registry_.addControl(bar);
+}
+
+wxWindow* LivePreview::currentParent() const {
+    const std::optional<ParentRef> ref = parents_.current();
+    if (!ref) return nullptr;
+    return ref->isWindow ? registry_.window(ref->number) : previewControl(ref->number);
+}
+
+wxWindow* LivePreview::previewControl(int32_t number) const {
+    // 0 is what a failed lookup gives, and numbers below the allocated range belong to the main
+    // window: neither may ever be touched by the preview.
+    return number >= Registry::kFirstAllocated ? registry_.control(number) : nullptr;
+}
+
+void LivePreview::itemRule(const ElementList& list) {
+    wxWindow* target = previewControl(findTarget(list, slots_.text(0), kItemTargets));
+    if (!target) return;  // not found, or not built yet: nothing to add to
+    const int pos = slots_.number(1);
+    const wxString text = wxString::FromUTF8(slots_.text(2));
+    if (auto* columns = dynamic_cast<ColumnList*>(target)) {
+        columns->addRow(pos, text);
+    } else if (auto* tabs = dynamic_cast<wxNotebook*>(target)) {
+        // A panel item is a new tab, and the gadgets that follow go onto it.
+        auto* page = new wxPanel(tabs, wxID_ANY);
+        const int count = int(tabs->GetPageCount());
+        // The first tab is the one shown, as in the running program.
+        tabs->InsertPage(pos < 0 || pos > count ? count : pos, page, text, count == 0);
+        parents_.replace(ParentRef{false, registry_.addControl(page)});
+    } else if (auto* tree = dynamic_cast<wxDataViewTreeCtrl*>(target)) {
+        insertTreeItem(*tree, pos, text);
+    } else if (auto* editor = dynamic_cast<wxTextCtrl*>(target)) {
+        insertLine(*editor, pos, text);
+    } else if (auto* items = dynamic_cast<wxItemContainer*>(target)) {
+        const int count = int(items->GetCount());
+        items->Insert(text, unsigned(pos < 0 || pos > count ? count : pos));
+    }
+}
+
+void LivePreview::columnRule(const ElementList& list) {
+    auto* columns =
+        dynamic_cast<ColumnList*>(previewControl(findTarget(list, slots_.text(0), kColumnTargets)));
+    // An explorer list is shown as a folder tree, which has no columns to add to.
+    if (!columns) return;
+    columns->addColumn(slots_.number(1), wxString::FromUTF8(slots_.text(2)), slots_.size(3));
+}
+
+void LivePreview::splitterRule(sElement& element, const ElementList& list, wxWindow* parent) {
+    const SplitterChildren names = findSplitterChildren(list, slots_.text(5), slots_.text(6));
+    wxWindow* first = previewControl(names.first);
+    wxWindow* second = previewControl(names.second);
+    // Skipped unless both children exist, differ, are not already split, and do not enclose the
+    // place where the splitter would go (moving a window into its own child breaks the tree).
+    if (!first || !second || first == second) return;
+    for (wxWindow* child : {first, second}) {
+        if (dynamic_cast<wxSplitterWindow*>(child->GetParent())) return;
+        if (isAncestorOrSelf(child, parent)) return;
+    }
+    const int32_t flags = splitterFlags(element.Code);
+    const long style = (flags & kSplitterSeparator) ? wxSP_3DSASH | wxSP_LIVE_UPDATE
+                                                    : wxSP_THIN_SASH | wxSP_LIVE_UPDATE;
+    auto* splitter =
+        new wxSplitterWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, style);
+    splitter->SetSize(slots_.number(1), slots_.number(2), slots_.size(3), slots_.size(4),
+                      wxSIZE_ALLOW_MINUS_ONE);
+    splitter->SetMinimumPaneSize(0);
+    splitter->SetSashGravity(0.5);
+    first->Reparent(splitter);
+    second->Reparent(splitter);
+    // Vertical: the children side by side with an upright bar between them.
+    if (flags & kSplitterVertical) {
+        splitter->SplitVertically(first, second, slots_.size(3) / 2);
+    } else {
+        splitter->SplitHorizontally(first, second, slots_.size(4) / 2);
+    }
+    element.Gadget = registry_.addControl(splitter);
+}
+
+wxBitmap LivePreview::imageFor(PreviewKind kind, const wxSize& size, sElement& element) {
+    if (kind == PreviewKind::Image || kind == PreviewKind::ButtonImage) {
+        const wxBitmap image = placeholderImage(size.x, size.y);
+        if (image.IsOk()) {
+            element.Image = registry_.addImage(image);
+            images_.push_back(element.Image);
+        }
+        return image;
+    }
+    if (kind != PreviewKind::OpenGL || !picture_.IsOk()) return wxNullBitmap;
+    // All OpenGL gadgets share the one picture; each shows it at its own size, and the shared
+    // image holds the size of the last one.
+    element.Image = pictureNumber_;
+    if (size.x <= 0 || size.y <= 0) return wxNullBitmap;
+    const wxBitmap image(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
+    registry_.setImage(pictureNumber_, image);
+    return image;
+}
+
+void LivePreview::createGadget(const ElementList& list, sElement& element, PreviewKind kind) {
+    wxWindow* parent = currentParent();
+    // No window yet, or a panel before its first tab: there is no gadget list to add to.
+    if (!parent || dynamic_cast<wxNotebook*>(parent)) return;
+    const wxPoint pos(slots_.number(1), slots_.number(2));
+    const wxSize size(slots_.size(3), slots_.size(4));
+
+    if (kind == PreviewKind::Splitter) {
+        splitterRule(element, list, parent);
+        return;
+    }
+    wxWindow* control = nullptr;
+    if (kind == PreviewKind::Scintilla) {
+        if (!editorModule_.load()) host_.showMessage("Information", "Scintilla is not init");
+        control = editorModule_.create(parent, pos, size);
+    } else {
+        control =
+            makeGadgetControl(kind, parent, slots_, element.Code, imageFor(kind, size, element));
+    }
+    if (!control) return;
+    control->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
+    element.Gadget = registry_.addControl(control);
+    if (kind == PreviewKind::Button) element.Created = 1;
+    if (opensGadgetList(kind)) parents_.open(ParentRef{false, element.Gadget});
+}
+
+}  // namespace tessaly

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "form/model.h"
+
+namespace tessaly {
+
+// What the preview makes of a call, decided by its lower-cased call name.
+enum class PreviewKind {
+    None,  // no rule: the element gets no preview object
+    Window,
+    StatusBar,
+    AddColumn,
+    AddItem,
+    CloseGadgetList,
+    Button,
+    ButtonImage,
+    Calendar,
+    Canvas,
+    CheckBox,
+    ComboBox,
+    Container,
+    Date,
+    Editor,
+    ExplorerCombo,
+    ExplorerList,
+    ExplorerTree,
+    Frame,
+    HyperLink,
+    Image,
+    IPAddress,
+    ListIcon,
+    ListView,
+    OpenGL,
+    Option,
+    Panel,
+    ProgressBar,
+    Scintilla,
+    ScrollArea,
+    ScrollBar,
+    Shortcut,
+    Spin,
+    Splitter,
+    String,
+    Text,
+    TrackBar,
+    Tree,
+    Web,
+};
+
+// The preview rule of a call name, compared without regard to ASCII letter case.
+PreviewKind previewKindOf(std::string_view keyword);
+
+// The builder's text slots for one element: slot j holds the value of parameter j + 1.
+// Only slots 0..10 exist; they are cleared before every element so that a short element never
+// sees the values of the one before it.
+class Slots {
+  public:
+    static constexpr int kCount = 11;
+
+    // Clears every slot, then copies the element's first kCount parameter values.
+    void fill(const sElement& element);
+    // Text of slot i; empty for an index outside 0..10.
+    const std::string& text(int i) const;
+    // Slot i read by the number-text rule as a 32-bit value (symbolic names and empty slots: 0).
+    int32_t number(int i) const;
+    // Slot i as a size in pixels: like number(), but negative values count as 0 and sizes are at
+    // most kMaxSize: X cannot make windows above 32767 pixels, and a window also needs room for
+    // its frame and status bar.
+    int32_t size(int i) const;
+    static constexpr int32_t kMaxSize = 16384;
+
+  private:
+    std::array<std::string, kCount> slots_;
+};
+
+// True when width and height (slots 3 and 4) both read "#pb_ignore" in any letter case.
+bool isIgnoredSize(const Slots& slots);
+
+// Splitter flags from the element's line: bit 1 vertical (children side by side), bit 2 the
+// separator grip. Always 2, plus 1 when the line contains "#pb_splitter_vertical" in any case.
+int32_t splitterFlags(std::string_view code);
+inline constexpr int32_t kSplitterVertical = 1;
+inline constexpr int32_t kSplitterSeparator = 2;
+
+// True when the line names the flag (given in lower case) in any letter case. Forms write flags
+// as named constants, which read as the number 0, so the preview looks for their names instead.
+bool lineNamesFlag(std::string_view code, std::string_view lowerFlag);
+
+// Preview object of the first element (whole list, first to last) whose identifier equals name
+// ignoring letter case and whose kind is one of allowed; 0 when there is none or when that
+// element has no object yet.
+int32_t findTarget(const ElementList& list, std::string_view name,
+                   std::initializer_list<PreviewKind> allowed);
+
+// The kinds an item line may target, and those a column line may target.
+inline constexpr std::initializer_list<PreviewKind> kItemTargets = {
+    PreviewKind::ComboBox, PreviewKind::Editor, PreviewKind::ListView,
+    PreviewKind::ListIcon, PreviewKind::Panel,  PreviewKind::Tree};
+inline constexpr std::initializer_list<PreviewKind> kColumnTargets = {PreviewKind::ListIcon,
+                                                                      PreviewKind::ExplorerList};
+
+// The two controls a splitter line names by identifier (slots 5 and 6). Every gadget element of
+// the list is compared, so the last match wins; 0 for a name that matches nothing.
+struct SplitterChildren {
+    int32_t first = 0;
+    int32_t second = 0;
+};
+SplitterChildren findSplitterChildren(const ElementList& list, std::string_view firstName,
+                                      std::string_view secondName);
+
+// Text of an element's picker entry: identifier, " :: ", call name.
+std::string pickerEntryText(const sElement& element);
+
+}  // namespace tessaly

@@ -1,0 +1,133 @@
+"""Helpers of the end-to-end tests: start the program, read its windows over AT-SPI, act with
+xdotool."""
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+    print("ok:", message)
+
+
+def wait_for(probe, what, timeout=10.0):
+    """Polls probe() until it returns something true; fails with `what` after the time-out."""
+    end = time.time() + timeout
+    while time.time() < end:
+        value = probe()
+        if value:
+            return value
+        time.sleep(0.1)
+    raise Failure("timed out waiting for " + what)
+
+
+def start_program(program, form):
+    """Starts the program on a form file from its own folder (where keywords.json lies)."""
+    return subprocess.Popen([program, form], cwd=os.path.dirname(program),
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+
+
+def run_story(program, form, story):
+    """Starts the program on a form file, runs story(), ends the program, and exits with 1 when
+    a check failed."""
+    proc = start_program(program, form)
+    status = 0
+    try:
+        story()
+    except Failure as failure:
+        print("FAILED:", failure)
+        status = 1
+    finally:
+        proc.terminate()
+        try:
+            proc.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+    sys.exit(status)
+
+
+def find_application(name):
+    def probe():
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            app = desktop.get_child_at_index(i)
+            if app is not None and app.get_name() == name:
+                return app
+        return None
+    return wait_for(probe, "the application " + name)
+
+
+def walk(acc):
+    yield acc
+    for i in range(acc.get_child_count()):
+        child = acc.get_child_at_index(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def role(acc):
+    return acc.get_role_name()
+
+
+def extents(acc):
+    e = Atspi.Component.get_extents(acc, Atspi.CoordType.SCREEN)
+    return (e.x, e.y, e.width, e.height)
+
+
+def find(root, role_name, name=None, predicate=None):
+    for acc in walk(root):
+        if role(acc) != role_name:
+            continue
+        if name is not None and acc.get_name() != name:
+            continue
+        if predicate is not None and not predicate(acc):
+            continue
+        return acc
+    return None
+
+
+def window_named(app, title):
+    return wait_for(lambda: find(app, "frame", title), "the window " + title)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *[str(a) for a in args]], check=True)
+
+
+def activate_window(title):
+    ids = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"],
+                         capture_output=True, text=True).stdout.split()
+    if not ids:
+        raise Failure("no X window titled " + title)
+    xdotool("windowactivate", "--sync", ids[-1])
+    return ids[-1]
+
+
+def client_geometry(title):
+    """Screen rectangle (x, y, width, height) of a window's client area, as X knows it (the
+    accessibility extents of a frame include the window manager's decorations)."""
+    out = subprocess.run(["xwininfo", "-name", title], capture_output=True, text=True).stdout
+    values = {}
+    for line in out.splitlines():
+        key, _, value = line.strip().partition(":")
+        values[key] = value.strip()
+    try:
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                int(values["Width"]), int(values["Height"]))
+    except (KeyError, ValueError):
+        return None
+
+
+def screenshot(path):
+    subprocess.run(["import", "-window", "root", path], check=False)

@@ -1,0 +1,122 @@
+// The live preview inside the program: readings through the shell, hover and click selection.
+#include <wx/choice.h>
+#include <wx/frame.h>
+#include <wx/uiaction.h>
+
+#include "app/main_layout.h"
+#include "app/registry_wx.h"
+#include "ui_support.h"
+
+namespace tessaly::test {
+namespace {
+
+using namespace main_window;
+
+constexpr const char* kNested =
+    "OpenWindow(#W, 0, 0, 400, 300, \"Nested\")\n"
+    "ContainerGadget(#Box, 20, 20, 200, 150)\n"
+    "ButtonGadget(#Inner, 10, 20, 100, 30, \"Inner\")\n"
+    "CloseGadgetList()\n"
+    "ButtonGadget(#Outer, 300, 10, 80, 30, \"Outer\")\n";
+
+class PreviewShellTest : public ShellTest {
+  protected:
+    wxFrame* preview() {
+        return dynamic_cast<wxFrame*>(Registry::instance().window(shell->previewWindow()));
+    }
+    wxString status() { return control(kStatusLine)->GetLabel(); }
+    wxChoice* picker() { return static_cast<wxChoice*>(control(kPicker)); }
+    // Screen position of a point of the preview's client area.
+    wxPoint at(int x, int y) { return preview()->ClientToScreen(wxPoint(x, y)); }
+    void showPreview() {
+        ASSERT_NE(preview(), nullptr);
+        pumpUntil([this] { return preview()->IsShownOnScreen(); });
+        pumpFor(50);
+    }
+};
+
+TEST_F(PreviewShellTest, AReadingBuildsThePreviewAndFillsThePicker) {
+    startShell(std::string(kNested));
+    showPreview();
+    EXPECT_EQ(preview()->GetTitle(), "Nested");
+    ASSERT_EQ(picker()->GetCount(), 4u);
+    EXPECT_EQ(picker()->GetString(0), "#W :: OpenWindow");
+    EXPECT_EQ(picker()->GetString(2), "#Inner :: ButtonGadget");
+    EXPECT_EQ(picker()->GetSelection(), 0);
+    for (unsigned i = 0; i < picker()->GetCount(); ++i) {
+        const auto listIndex = int32_t(reinterpret_cast<intptr_t>(picker()->GetClientData(i)));
+        EXPECT_EQ(shell->elements()[listIndex].Index, int32_t(i));
+    }
+    const sElement& inner = shell->elements()[2];
+    wxWindow* button = Registry::instance().control(inner.Gadget);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->GetParent(), Registry::instance().control(shell->elements()[1].Gadget));
+}
+
+TEST_F(PreviewShellTest, HoverNamesTheNestedGadgetByItsPositionInItsContainer) {
+    startShell(std::string(kNested));
+    showPreview();
+    // Over the inner button on screen (30..130, 40..70 in the window): the container wins, since
+    // the button's own rectangle (10, 20 in its container) is compared with the pointer's
+    // position in the window.
+    EXPECT_TRUE(shell->hoverAt(at(120, 60).x, at(120, 60).y));
+    EXPECT_EQ(status(), " X: 120 / Y: 60 - #Box");
+    // Inside both rectangles: the later element, the nested button, wins.
+    EXPECT_TRUE(shell->hoverAt(at(60, 40).x, at(60, 40).y));
+    EXPECT_EQ(status(), " X: 60 / Y: 40 - #Inner");
+    EXPECT_EQ(shell->hover().index, 2);
+    // Edges count; outside the client area both coordinates are -1 and nothing is named.
+    EXPECT_TRUE(shell->hoverAt(at(380, 40).x, at(380, 40).y));
+    EXPECT_EQ(status(), " X: 380 / Y: 40 - #Outer");
+    EXPECT_TRUE(shell->hoverAt(at(400, 40).x, at(400, 40).y));
+    EXPECT_EQ(status(), " X: -1 / Y: -1");
+    EXPECT_EQ(shell->hover().index, -1);
+}
+
+TEST_F(PreviewShellTest, ClickingTheActivePreviewSelectsTheHoveredElement) {
+    startShell(std::string(kNested));
+    showPreview();
+    preview()->Raise();
+    ASSERT_TRUE(pumpUntil([this] { return preview()->IsActive(); }));
+    edits.calls.clear();
+    wxUIActionSimulator sim;
+    sim.MouseMove(at(340, 25));
+    pumpFor(60);
+    sim.MouseClick();
+    EXPECT_TRUE(pumpUntil([this] { return !edits.calls.empty(); }));
+    EXPECT_EQ(edits.calls, (std::vector<std::string>{"show 4"}));
+    EXPECT_EQ(picker()->GetSelection(), 3);
+    EXPECT_EQ(shell->elements().currentIndex(), 4);
+    EXPECT_EQ(status(), " X: 340 / Y: 25 - #Outer");
+}
+
+TEST_F(PreviewShellTest, ChoosingInThePickerMakesTheElementCurrent) {
+    startShell(std::string(kNested));
+    EXPECT_EQ(shell->elements().currentIndex(), 0);
+    picker()->SetSelection(2);
+    wxCommandEvent choice(wxEVT_CHOICE, picker()->GetId());
+    choice.SetEventObject(picker());
+    choice.SetInt(2);
+    picker()->GetEventHandler()->ProcessEvent(choice);
+    EXPECT_EQ(shell->elements().currentIndex(), 2);
+    EXPECT_EQ(edits.calls.back(), "show 2");
+}
+
+TEST_F(PreviewShellTest, PasteReadsAgainIntoTheSameWindowAndForgetsTheOldHover) {
+    startShell(std::string(kNested));
+    showPreview();
+    wxFrame* first = preview();
+    EXPECT_TRUE(shell->hoverAt(at(340, 25).x, at(340, 25).y));
+    EXPECT_EQ(shell->hover().index, 3);
+    memory.text = "TextGadget(#Label, 330, 20, 60, 20, \"x\")\n";
+    shell->paste();
+    EXPECT_EQ(preview(), first);  // reused, no empty window left behind
+    EXPECT_EQ(preview()->GetTitle(), "Nested");
+    ASSERT_EQ(picker()->GetCount(), 1u);
+    EXPECT_EQ(shell->hover().index, -1);
+    EXPECT_TRUE(shell->hoverAt(at(340, 25).x, at(340, 25).y));  // the same place, new gadget
+    EXPECT_EQ(status(), " X: 340 / Y: 25 - #Label");
+}
+
+}  // namespace
+}  // namespace tessaly::test
