@@ -92,6 +92,10 @@ wxString textOf(const Slots& s, int i) {
     return wxString::FromUTF8(s.text(i));
 }
 
+// A label shown as written: the toolkit would take "&" as the mark of a keyboard mnemonic and
+// drop it, a PureBasic program shows it.
+wxString labelOf(const Slots& s, int i) { return wxControl::EscapeMnemonics(textOf(s, i)); }
+
 wxColour colourOf(int32_t rgb) {
     return wxColour(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
@@ -173,7 +177,7 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
     const auto has = [code](std::string_view flag) { return lineNamesFlag(code, flag); };
     switch (kind) {
         case PreviewKind::Button:
-            return new wxButton(parent, wxID_ANY, textOf(s, 5));
+            return new wxButton(parent, wxID_ANY, labelOf(s, 5));
         case PreviewKind::ButtonImage:
             return new wxBitmapButton(parent, wxID_ANY, image);
         case PreviewKind::Calendar: {
@@ -187,7 +191,7 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
             return canvas;
         }
         case PreviewKind::CheckBox:
-            return new wxCheckBox(parent, wxID_ANY, textOf(s, 5));
+            return new wxCheckBox(parent, wxID_ANY, labelOf(s, 5));
         case PreviewKind::ComboBox:
             if (has("#pb_combobox_editable")) return new wxComboBox(parent, wxID_ANY);
             return new wxChoice(parent, wxID_ANY);
@@ -205,12 +209,14 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         case PreviewKind::ExplorerTree:
             return makeFolderTree(parent, textOf(s, 5));
         case PreviewKind::Frame:
-            return new wxStaticBox(parent, wxID_ANY, textOf(s, 5));
+            return new wxStaticBox(parent, wxID_ANY, labelOf(s, 5));
         case PreviewKind::HyperLink: {
-            // The toolkit insists on a target address; the preview opens none.
+            // The toolkit insists on a target address, and opens it in a browser when nobody
+            // handles the click. A click in the preview selects the gadget and nothing else.
             const wxString text = textOf(s, 5);
             auto* link = new wxGenericHyperlinkCtrl(parent, wxID_ANY, text,
                                                     text.empty() ? wxString(" ") : text);
+            link->Bind(wxEVT_HYPERLINK, [](wxHyperlinkEvent&) {});
             link->SetNormalColour(colourOf(s.number(6)));
             link->SetVisitedColour(colourOf(s.number(6)));
             return link;
@@ -228,7 +234,7 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         case PreviewKind::ListView:
             return new wxListBox(parent, wxID_ANY);
         case PreviewKind::Option:
-            return new wxRadioButton(parent, wxID_ANY, textOf(s, 5));
+            return new wxRadioButton(parent, wxID_ANY, labelOf(s, 5));
         case PreviewKind::Panel:
             return new wxNotebook(parent, wxID_ANY);
         case PreviewKind::ProgressBar:
@@ -254,7 +260,7 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
                          : has("#pb_text_right") ? wxALIGN_RIGHT
                                                  : wxALIGN_LEFT;
             if (has("#pb_text_border")) style |= wxBORDER_SIMPLE;
-            return new wxStaticText(parent, wxID_ANY, textOf(s, 5), noPos, noSize,
+            return new wxStaticText(parent, wxID_ANY, labelOf(s, 5), noPos, noSize,
                                     style | wxST_NO_AUTORESIZE);
         }
         case PreviewKind::TrackBar: {

@@ -81,6 +81,27 @@ TEST_F(GadgetsTest, TextFamilyShowsItsTextsAtTheirRectangles) {
     EXPECT_EQ(as<wxTextCtrl>(control("#IP"))->GetValue(), "127.0.0.1");
 }
 
+TEST_F(GadgetsTest, TextsShowAmpersandsAsWrittenAndLinksOpenNothing) {
+    read(std::string(kWindow) +
+         "ButtonGadget(#Button, 10, 20, 100, 30, \"Save && Quit\")\n"
+         "CheckBoxGadget(#Check, 10, 60, 120, 20, \"Salt & Pepper\")\n"
+         "OptionGadget(#Option, 10, 90, 120, 20, \"R&D\")\n"
+         "TextGadget(#Text, 150, 20, 90, 20, \"Terms & Conditions\")\n"
+         "FrameGadget(#Frame, 150, 60, 200, 100, \"A&B\")\n"
+         "HyperLinkGadget(#Link, 10, 120, 120, 20, \"Home page\", $FF0000)\n");
+    EXPECT_EQ(as<wxControl>(control("#Button"))->GetLabelText(), "Save && Quit");
+    EXPECT_EQ(as<wxControl>(control("#Check"))->GetLabelText(), "Salt & Pepper");
+    EXPECT_EQ(as<wxControl>(control("#Option"))->GetLabelText(), "R&D");
+    EXPECT_EQ(as<wxControl>(control("#Text"))->GetLabelText(), "Terms & Conditions");
+    EXPECT_EQ(as<wxControl>(control("#Frame"))->GetLabelText(), "A&B");
+
+    // A click on a link sends this event; unhandled, the toolkit would start a browser.
+    auto* link = as<wxGenericHyperlinkCtrl>(control("#Link"));
+    ASSERT_NE(link, nullptr);
+    wxHyperlinkEvent click(link, link->GetId(), link->GetURL());
+    EXPECT_TRUE(link->GetEventHandler()->ProcessEvent(click));
+}
+
 TEST_F(GadgetsTest, ListFamilyMakesTheNativeListControls) {
     read(std::string(kWindow) +
          "ComboBoxGadget(#Combo, 10, 10, 150, 25)\n"
