@@ -27,6 +27,8 @@ class EditHooks {
 class EditorLink {
   public:
     virtual ~EditorLink() = default;
+    // Whether this link can reach an editor at all. The editor mode is entered only then.
+    virtual bool canReachEditors() const { return false; }
     // Asks the editor to copy its selection to the clipboard.
     virtual void sendCopy(uint32_t /*editor*/) {}
     // Asks the editor to replace its selection with the clipboard text.

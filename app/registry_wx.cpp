@@ -35,7 +35,7 @@ void Registry::setWindow(int number, wxTopLevelWindow* window) {
 }
 
 int Registry::addWindow(wxTopLevelWindow* window) {
-    const int number = nextWindow_++;
+    const int number = nextObject_++;
     setWindow(number, window);
     return number;
 }
@@ -58,7 +58,7 @@ void Registry::setControl(int number, wxWindow* control) {
 }
 
 int Registry::addControl(wxWindow* control) {
-    const int number = nextControl_++;
+    const int number = nextObject_++;
     setControl(number, control);
     return number;
 }
@@ -112,7 +112,7 @@ void Registry::reset() {
     controls_.clear();
     data_.clear();
     images_.clear();
-    nextWindow_ = nextControl_ = nextImage_ = kFirstAllocated;
+    nextObject_ = nextImage_ = kFirstAllocated;
 }
 
 }  // namespace tessaly

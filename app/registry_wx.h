@@ -57,8 +57,9 @@ class Registry {
     std::unordered_map<int, wxWindow*> controls_;
     std::unordered_map<int, int64_t> data_;
     std::unordered_map<int, wxBitmap> images_;
-    int nextWindow_ = kFirstAllocated;
-    int nextControl_ = kFirstAllocated;
+    // Windows and controls share one counter: an element's object number (a window for the
+    // window line, a control for a gadget) then names one object only.
+    int nextObject_ = kFirstAllocated;
     int nextImage_ = kFirstAllocated;
 };
 

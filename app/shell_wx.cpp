@@ -100,6 +100,9 @@ void Shell::start(const std::optional<std::string>& fileText) {
 
 void Shell::connect() {
     editorHandle_ = uint32_t(numberTextAsInt32(services_.getEnv("PB_TOOL_Scintilla")));
+    // Without a link that can reach the editor, the editor mode would empty the user's
+    // clipboard and end with nothing pasted: stay with the clipboard then.
+    if (!services_.editor->canReachEditors()) editorHandle_ = 0;
     if (editorHandle_ == 0) return;
     // An editor that copies nothing must leave an empty clipboard, not older content.
     services_.clipboard->putText("");
@@ -149,9 +152,12 @@ void Shell::installShortcuts(wxTopLevelWindow* window) {
     for (int item = 0; item < kShortcutCount; ++item) {
         entries[item].Set(keys[item].flags, keys[item].key, kShortcutBaseId + item);
     }
+    // A preview window is reused by every reading: its handler is bound the first time only.
+    const bool firstTime = !window->GetAcceleratorTable()->IsOk();
     // Accelerators of the top-level window are looked up before a focused text field sees the
     // key, so the shortcuts also work while typing.
     window->SetAcceleratorTable(wxAcceleratorTable(kShortcutCount, entries));
+    if (!firstTime) return;
     window->Bind(
         wxEVT_MENU,
         [this, window](wxCommandEvent& event) {
@@ -191,7 +197,7 @@ void Shell::copy() {
 void Shell::ideUpdate() {
     // The handle is read again: the value seen at start-up is not trusted for the last step.
     const auto handle = uint32_t(numberTextAsInt32(services_.getEnv("PB_TOOL_Scintilla")));
-    if (handle == 0) return;
+    if (handle == 0 || editorHandle_ == 0) return;
     services_.clipboard->putText(codeViewText());
     services_.editor->sendPaste(handle);
     quit();

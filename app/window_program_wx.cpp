@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "app/clipboard_wx.h"
+#include "app/registry_wx.h"
 #include "app/shell_wx.h"
 #include "app/window_program.h"
 #include "form/keywords.h"
@@ -45,6 +46,11 @@ class TessalyApp : public wxApp {
     }
 
     int OnExit() override {
+        // The windows' handlers call into the shell: the windows go first, while the shell
+        // still exists, then the registry's images, while the toolkit still exists.
+        for (wxWindow* w : wxTopLevelWindows) w->Destroy();
+        DeletePendingObjects();
+        Registry::instance().reset();
         shell_.reset();
         edits_.reset();
         return wxApp::OnExit();

@@ -131,8 +131,10 @@ void scanLines(const CodeText& code, const KeywordTable& table, ElementList& lis
 
 void readForm(const CodeText& code, const KeywordTable& table, ElementList& list,
               ReadFormHooks& hooks) {
-    for (const sElement& e : list) {
-        if (e.Sort == kSortGadget && e.Gadget != 0) hooks.destroyGadget(e.Gadget);
+    // Last first: a control made later may hold earlier ones (a splitter holds its two
+    // children), and destroying it takes them along before anything can point at them.
+    for (int i = list.count() - 1; i >= 0; --i) {
+        if (list[i].Sort == kSortGadget && list[i].Gadget != 0) hooks.destroyGadget(list[i].Gadget);
     }
     hooks.clearPicker();
     hooks.resetPages();

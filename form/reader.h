@@ -23,7 +23,8 @@ class ReadFormHooks {
   public:
     virtual ~ReadFormHooks() = default;
     // Destroys the preview control of a gadget element of the previous reading. Called with every
-    // non-zero number; the implementation ignores numbers that name no live control.
+    // non-zero number, last element first; the implementation ignores numbers that name no live
+    // control (one destroyed with its container already).
     virtual void destroyGadget(int32_t /*gadget*/) {}
     // Empties the element picker and enables it.
     virtual void clearPicker() {}

@@ -1,3 +1,4 @@
+#include <wx/textctrl.h>
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/stattext.h>
@@ -210,6 +211,20 @@ TEST_F(ShortcutTest, EditorUpdatePutsTheCodeOnTheClipboardPastesAndQuits) {
     shell->ideUpdate();
     EXPECT_EQ(editor.calls, (std::vector<std::string>{"copy 77", "paste 77"}));
     EXPECT_TRUE(ended);
+}
+
+TEST_F(ShortcutTest, AnEditorHandleWithoutAWayToReachTheEditorKeepsTheClipboardMode) {
+    editor.reachable = false;
+    memory.text = "ButtonGadget(1, 2, 3, 4, 5, \"Kept\")";
+    startShell(std::nullopt, nullptr, "77");
+    EXPECT_TRUE(editor.calls.empty());
+    EXPECT_EQ(memory.text, "ButtonGadget(1, 2, 3, 4, 5, \"Kept\")");  // not emptied
+    EXPECT_TRUE(control(kPasteButton)->IsShown());
+    EXPECT_FALSE(control(kIdeUpdateButton)->IsShown());
+    EXPECT_EQ(dynamic_cast<wxTextCtrl*>(control(kCodeView))->GetValue(),
+              "ButtonGadget(1, 2, 3, 4, 5, \"Kept\")");
+    shell->ideUpdate();
+    EXPECT_FALSE(ended);
 }
 
 }  // namespace

@@ -48,9 +48,11 @@ class RecordingEdits : public EditHooks {
 
 class RecordingEditor : public EditorLink {
   public:
+    bool canReachEditors() const override { return reachable; }
     void sendCopy(uint32_t editor) override { calls.push_back("copy " + std::to_string(editor)); }
     void sendPaste(uint32_t editor) override { calls.push_back("paste " + std::to_string(editor)); }
     std::vector<std::string> calls;
+    bool reachable = true;
 };
 
 // Lets the toolkit handle what is pending for `ms` milliseconds.

@@ -87,5 +87,19 @@ TEST(ReadForm, OnlyTheGadgetsOfThePreviousReadingAreDestroyed) {
     EXPECT_EQ(list[0].Gadget, 500);  // the fresh list, rebuilt from nothing
 }
 
+TEST(ReadForm, LaterGadgetsAreDestroyedFirst) {
+    RecordingHooks hooks;
+    ElementList list;
+    const CodeText code(
+        "ButtonGadget(1,1,1,1,1,\"B\")\nButtonGadget(2,1,1,1,1,\"C\")\nButtonGadget(3,1,1,1,1,\"D\")");
+    readForm(code, kTable, list, hooks);
+    hooks.calls.clear();
+    readForm(code, kTable, list, hooks);
+    ASSERT_GE(hooks.calls.size(), 3u);
+    EXPECT_EQ(hooks.calls[0], "destroy 502");
+    EXPECT_EQ(hooks.calls[1], "destroy 501");
+    EXPECT_EQ(hooks.calls[2], "destroy 500");
+}
+
 }  // namespace
 }  // namespace tessaly
