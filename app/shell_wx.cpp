@@ -17,6 +17,7 @@
 #include "app/utf8_wx.h"
 #include "edit/check_box_wx.h"
 #include "form/number_text.h"
+#include "tabbar/main_tab_bar.h"
 
 namespace tessaly {
 
@@ -220,14 +221,11 @@ void Shell::onResize() {
 }
 
 void Shell::showPageOfTab(const wxString& tabText) {
+    const Page page = pageForTab(fromWx(tabText));
+    if (page == Page::None) return;
     Registry& registry = Registry::instance();
-    if (tabText == "Flags") {
-        registry.control(kParametersPage)->Hide();
-        registry.control(kFlagsPage)->Show();
-    } else if (tabText == "Parameters") {
-        registry.control(kParametersPage)->Show();
-        registry.control(kFlagsPage)->Hide();
-    }
+    registry.control(kParametersPage)->Show(page == Page::Parameters);
+    registry.control(kFlagsPage)->Show(page == Page::Flags);
 }
 
 wxTopLevelWindow* Shell::activePreview() const {

@@ -2,6 +2,7 @@
 xdotool."""
 import os
 import subprocess
+import tempfile
 import sys
 import time
 
@@ -34,8 +35,12 @@ def wait_for(probe, what, timeout=10.0):
 
 def start_program(program, form):
     """Starts the program on a form file from its own folder (where keywords.json lies)."""
-    return subprocess.Popen([program, form], cwd=os.path.dirname(program),
-                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    # Output goes to a file: a pipe nobody reads would stop the program once it is full.
+    log = tempfile.TemporaryFile()
+    proc = subprocess.Popen([program, form], cwd=os.path.dirname(program),
+                            stdout=log, stderr=subprocess.STDOUT)
+    proc.log = log
+    return proc
 
 
 def run_story(program, form, story):
@@ -47,6 +52,8 @@ def run_story(program, form, story):
         story()
     except Failure as failure:
         print("FAILED:", failure)
+        proc.log.seek(0)
+        print(proc.log.read().decode("utf-8", "replace")[-4000:])
         status = 1
     finally:
         proc.terminate()
