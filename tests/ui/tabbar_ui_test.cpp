@@ -151,6 +151,38 @@ TEST_F(TabBarWindow, OperationsByNumberReachTheBar) {
               NewTabRequested);
 }
 
+// The toolkit turns the second press of a quick double click into a double click alone:
+// down, up, double click, up. Each press counts, with the left button as with the middle one.
+TEST_F(TabBarWindow, QuickSecondPressesCountAsPresses) {
+    const int32_t n = tabBarCreate(panel_, -1, 5, 0, 200, 28, ShowNewTab | ShowCloseButtons);
+    tabBarAddTab(n, NoTab, "One", 0, 0);
+    tabBarAddTab(n, NoTab, "Two", 0, 0);
+    TabBarCanvas* canvas = tabBarCanvas(n);
+    std::vector<int32_t> events;
+    canvas->setEventHandler([&events](int32_t code) { events.push_back(code); });
+    const TabBar& b = canvas->bar().state();
+    const int nx = b.NewTab.BoxX + b.NewTab.BoxWidth / 2;
+    const int ny = b.NewTab.BoxY + b.NewTab.BoxHeight / 2;
+    ASSERT_GT(b.NewTab.BoxWidth, 0);
+
+    sendMouse(canvas, wxEVT_LEFT_DOWN, nx, ny);
+    sendMouse(canvas, wxEVT_LEFT_UP, nx, ny);
+    sendMouse(canvas, wxEVT_LEFT_DCLICK, nx, ny);
+    sendMouse(canvas, wxEVT_LEFT_UP, nx, ny);
+    EXPECT_EQ(events, (std::vector<int32_t>{NewTabRequested, NewTabRequested}));
+
+    // A quick middle double click on the first tab closes it once per release.
+    events.clear();
+    const Tab& first = *b.Tabs[0];
+    const int tx = first.BoxX + 10;
+    const int ty = first.BoxY + first.BoxHeight / 2;
+    sendMouse(canvas, wxEVT_MIDDLE_DOWN, tx, ty);
+    sendMouse(canvas, wxEVT_MIDDLE_UP, tx, ty);
+    sendMouse(canvas, wxEVT_MIDDLE_DCLICK, tx, ty);
+    sendMouse(canvas, wxEVT_MIDDLE_UP, tx, ty);
+    EXPECT_EQ(events, (std::vector<int32_t>{CloseRequested, CloseRequested}));
+}
+
 TEST_F(TabBarWindow, TabPictureIsA16PixelCopyDrawnBeforeTheText) {
     wxImage red(40, 30);
     red.SetRGB(wxRect(0, 0, 40, 30), 255, 0, 0);
