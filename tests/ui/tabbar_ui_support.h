@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/window.h>
@@ -28,9 +29,13 @@ inline void click(wxWindow* w, int x, int y) {
 }
 
 // A real pointer click (X test events) at (x, y) of the window, its top-level window raised
-// first so that nothing else takes the click.
+// and active first so that nothing else takes the click and the position on screen is final.
 inline void pointerClick(wxWindow* w, int x, int y) {
-    wxGetTopLevelParent(w)->Raise();
+    auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(w));
+    ASSERT_NE(top, nullptr);
+    top->Raise();
+    ASSERT_TRUE(pumpUntil([top] { return top->IsShownOnScreen() && top->IsActive(); }))
+        << "window not shown and active";
     pumpFor(50);
     wxUIActionSimulator sim;
     sim.MouseMove(w->ClientToScreen(wxPoint(x, y)));

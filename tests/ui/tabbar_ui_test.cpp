@@ -129,7 +129,7 @@ TEST_F(TabBarWindow, SelectedTabIsPaintedRaisedOverTheBaseLine) {
 
 TEST_F(TabBarWindow, RealPointerClickSelectsFlags) {
     pointerClick(canvas_, 200, 15);
-    pumpUntil([this] { return !selections_.empty(); });
+    ASSERT_TRUE(pumpUntil([this] { return !selections_.empty(); })) << "the click never arrived";
     EXPECT_EQ(selections_, (std::vector<std::string>{"Flags"}));
 }
 
