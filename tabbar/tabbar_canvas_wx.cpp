@@ -66,12 +66,16 @@ void TabBarCanvas::onMouse(wxMouseEvent& e, InputType type) {
     if (press && FindFocus() != this) SetFocus();
     // The second press of a quick double click arrives only as the double click: it is a press
     // all the same (two quick clicks on the new-tab button ask for two tabs).
-    if (type == InputType::LeftDoubleClick)
+    if (type == InputType::LeftDoubleClick) {
         deliver(InputEvent{InputType::LeftDown, e.GetX(), e.GetY(), 0});
+    }
     int32_t notches = 0;
     if (type == InputType::Wheel) {
         if (e.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL || e.GetWheelDelta() == 0) return;
-        notches = e.GetWheelRotation() / e.GetWheelDelta();
+        // Smooth scrolling sends small parts of a notch: they add up until a whole one is there.
+        wheelRotation_ += e.GetWheelRotation();
+        notches = wheelRotation_ / e.GetWheelDelta();
+        wheelRotation_ -= notches * e.GetWheelDelta();
     }
     deliver(InputEvent{type, e.GetX(), e.GetY(), notches});
     e.Skip();

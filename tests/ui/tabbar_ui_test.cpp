@@ -183,6 +183,24 @@ TEST_F(TabBarWindow, QuickSecondPressesCountAsPresses) {
     EXPECT_EQ(events, (std::vector<int32_t>{CloseRequested, CloseRequested}));
 }
 
+TEST_F(TabBarWindow, SmoothWheelPartsAddUpToWholeNotches) {
+    const int32_t n = tabBarCreate(panel_, -1, 5, 0, 200, 28, 0);
+    for (int i = 0; i < 8; ++i) tabBarAddTab(n, NoTab, "Tab number " + std::to_string(i), 0, 0);
+    TabBarCanvas* canvas = tabBarCanvas(n);
+    const TabBar& b = canvas->bar().state();
+    ASSERT_TRUE(b.has(MoreAhead)) << "the tabs must not all fit";
+    for (int i = 0; i < 2; ++i) sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, 40);
+    EXPECT_EQ(b.Shift, 0) << "two thirds of a notch";
+    sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, 40);
+    EXPECT_EQ(b.Shift, 1);
+    sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, 200);
+    EXPECT_EQ(b.Shift, 2) << "one notch and two thirds kept";
+    sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, 40);
+    EXPECT_EQ(b.Shift, 3);
+    for (int i = 0; i < 2; ++i) sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, -60);
+    EXPECT_EQ(b.Shift, 2) << "backwards as well";
+}
+
 TEST_F(TabBarWindow, TabPictureIsA16PixelCopyDrawnBeforeTheText) {
     wxImage red(40, 30);
     red.SetRGB(wxRect(0, 0, 40, 30), 255, 0, 0);
