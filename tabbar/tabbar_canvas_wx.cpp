@@ -27,6 +27,9 @@ TabBarCanvas::TabBarCanvas(wxWindow* parent, int32_t number, const wxPoint& pos,
         {wxEVT_MOTION, InputType::Move},
         {wxEVT_MOUSEWHEEL, InputType::Wheel},
         {wxEVT_LEFT_DCLICK, InputType::LeftDoubleClick},
+        // The toolkit reports the second press of a quick double click only as a double
+        // click: for the middle button that press is all the bar needs.
+        {wxEVT_MIDDLE_DCLICK, InputType::MiddleDown},
         {wxEVT_LEAVE_WINDOW, InputType::Leave},
         {wxEVT_ENTER_WINDOW, InputType::Other},
         {wxEVT_RIGHT_DOWN, InputType::Other},
@@ -59,11 +62,20 @@ int32_t TabBarCanvas::deliver(const InputEvent& event) {
 }
 
 void TabBarCanvas::onMouse(wxMouseEvent& e, InputType type) {
-    if (type == InputType::LeftDown && FindFocus() != this) SetFocus();
+    const bool press = type == InputType::LeftDown || type == InputType::LeftDoubleClick;
+    if (press && FindFocus() != this) SetFocus();
+    // The second press of a quick double click arrives only as the double click: it is a press
+    // all the same (two quick clicks on the new-tab button ask for two tabs).
+    if (type == InputType::LeftDoubleClick) {
+        deliver(InputEvent{InputType::LeftDown, e.GetX(), e.GetY(), 0});
+    }
     int32_t notches = 0;
     if (type == InputType::Wheel) {
         if (e.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL || e.GetWheelDelta() == 0) return;
-        notches = e.GetWheelRotation() / e.GetWheelDelta();
+        // Smooth scrolling sends small parts of a notch: they add up until a whole one is there.
+        wheelRotation_ += e.GetWheelRotation();
+        notches = wheelRotation_ / e.GetWheelDelta();
+        wheelRotation_ -= notches * e.GetWheelDelta();
     }
     deliver(InputEvent{type, e.GetX(), e.GetY(), notches});
     e.Skip();

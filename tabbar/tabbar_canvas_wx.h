@@ -57,6 +57,7 @@ class TabBarCanvas : public wxWindow, private TabBarHost {
     std::unique_ptr<wxGraphicsContext> measuring_;
     std::map<PictureHandle, wxBitmap> pictures_;
     PictureHandle nextPicture_ = 1;
+    int32_t wheelRotation_ = 0;  // wheel rotation not yet a whole notch
     std::function<void(int32_t)> handler_;
     std::unique_ptr<TabBarControl> bar_;  // last: built once the canvas can serve it
 };

@@ -129,7 +129,7 @@ TEST_F(TabBarWindow, SelectedTabIsPaintedRaisedOverTheBaseLine) {
 
 TEST_F(TabBarWindow, RealPointerClickSelectsFlags) {
     pointerClick(canvas_, 200, 15);
-    pumpUntil([this] { return !selections_.empty(); });
+    ASSERT_TRUE(pumpUntil([this] { return !selections_.empty(); })) << "the click never arrived";
     EXPECT_EQ(selections_, (std::vector<std::string>{"Flags"}));
 }
 
@@ -149,6 +149,56 @@ TEST_F(TabBarWindow, OperationsByNumberReachTheBar) {
     // Double-click right of the new-tab button: asks for a new tab.
     EXPECT_EQ(tabBarHandleEvent(n, InputEvent{InputType::LeftDoubleClick, 198, 15, 0}),
               NewTabRequested);
+}
+
+// The toolkit turns the second press of a quick double click into a double click alone:
+// down, up, double click, up. Each press counts, with the left button as with the middle one.
+TEST_F(TabBarWindow, QuickSecondPressesCountAsPresses) {
+    const int32_t n = tabBarCreate(panel_, -1, 5, 0, 200, 28, ShowNewTab | ShowCloseButtons);
+    tabBarAddTab(n, NoTab, "One", 0, 0);
+    tabBarAddTab(n, NoTab, "Two", 0, 0);
+    TabBarCanvas* canvas = tabBarCanvas(n);
+    std::vector<int32_t> events;
+    canvas->setEventHandler([&events](int32_t code) { events.push_back(code); });
+    const TabBar& b = canvas->bar().state();
+    const int nx = b.NewTab.BoxX + b.NewTab.BoxWidth / 2;
+    const int ny = b.NewTab.BoxY + b.NewTab.BoxHeight / 2;
+    ASSERT_GT(b.NewTab.BoxWidth, 0);
+
+    sendMouse(canvas, wxEVT_LEFT_DOWN, nx, ny);
+    sendMouse(canvas, wxEVT_LEFT_UP, nx, ny);
+    sendMouse(canvas, wxEVT_LEFT_DCLICK, nx, ny);
+    sendMouse(canvas, wxEVT_LEFT_UP, nx, ny);
+    EXPECT_EQ(events, (std::vector<int32_t>{NewTabRequested, NewTabRequested}));
+
+    // A quick middle double click on the first tab closes it once per release.
+    events.clear();
+    const Tab& first = *b.Tabs[0];
+    const int tx = first.BoxX + 10;
+    const int ty = first.BoxY + first.BoxHeight / 2;
+    sendMouse(canvas, wxEVT_MIDDLE_DOWN, tx, ty);
+    sendMouse(canvas, wxEVT_MIDDLE_UP, tx, ty);
+    sendMouse(canvas, wxEVT_MIDDLE_DCLICK, tx, ty);
+    sendMouse(canvas, wxEVT_MIDDLE_UP, tx, ty);
+    EXPECT_EQ(events, (std::vector<int32_t>{CloseRequested, CloseRequested}));
+}
+
+TEST_F(TabBarWindow, SmoothWheelPartsAddUpToWholeNotches) {
+    const int32_t n = tabBarCreate(panel_, -1, 5, 0, 200, 28, 0);
+    for (int i = 0; i < 8; ++i) tabBarAddTab(n, NoTab, "Tab number " + std::to_string(i), 0, 0);
+    TabBarCanvas* canvas = tabBarCanvas(n);
+    const TabBar& b = canvas->bar().state();
+    ASSERT_TRUE(b.has(MoreAhead)) << "the tabs must not all fit";
+    for (int i = 0; i < 2; ++i) sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, 40);
+    EXPECT_EQ(b.Shift, 0) << "two thirds of a notch";
+    sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, 40);
+    EXPECT_EQ(b.Shift, 1);
+    sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, 200);
+    EXPECT_EQ(b.Shift, 2) << "one notch and two thirds kept";
+    sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, 40);
+    EXPECT_EQ(b.Shift, 3);
+    for (int i = 0; i < 2; ++i) sendMouseRotation(canvas, wxEVT_MOUSEWHEEL, 100, 15, -60);
+    EXPECT_EQ(b.Shift, 2) << "backwards as well";
 }
 
 TEST_F(TabBarWindow, TabPictureIsA16PixelCopyDrawnBeforeTheText) {

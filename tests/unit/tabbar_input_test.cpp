@@ -127,6 +127,20 @@ TEST(TabBarInput, DoubleClickOnTheEmptyBarRequestsANewTab) {
     EXPECT_EQ(m.bar->handleEvent(at(LeftDoubleClick, 200, 15)), NoEvent) << "on a tab";
 }
 
+// Turns the shared wheel direction round for one scope; the defaults are shared by all tests.
+class ReversedWheel {
+  public:
+    ReversedWheel() : saved_(tabBarDefaults().WheelDirection) {
+        tabBarDefaults().WheelDirection = -saved_;
+    }
+    ~ReversedWheel() { tabBarDefaults().WheelDirection = saved_; }
+    ReversedWheel(const ReversedWheel&) = delete;
+    ReversedWheel& operator=(const ReversedWheel&) = delete;
+
+  private:
+    int32_t saved_;
+};
+
 TEST(TabBarInput, WheelScrollsOnlyWhileArrowsAreShown) {
     MainBar m;
     m.bar->handleEvent(at(Wheel, 100, 15, 3));
@@ -138,9 +152,13 @@ TEST(TabBarInput, WheelScrollsOnlyWhileArrowsAreShown) {
     EXPECT_TRUE(n.state().has(ScrolledBack));
     n.bar->handleEvent(at(Wheel, 100, 15, -5));
     EXPECT_EQ(n.state().Shift, 0) << "stops at the first tab";
-    tabBarDefaults().WheelDirection = -1;
+    {
+        const ReversedWheel reversed;
+        n.bar->handleEvent(at(Wheel, 100, 15, -1));
+        EXPECT_EQ(n.state().Shift, 1);
+    }
     n.bar->handleEvent(at(Wheel, 100, 15, -1));
-    EXPECT_EQ(n.state().Shift, 1);
+    EXPECT_EQ(n.state().Shift, 0) << "the shared direction is back for the tests that follow";
 }
 
 TEST(TabBarInput, ArrowClickStepsTheView) {

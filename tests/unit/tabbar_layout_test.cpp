@@ -136,6 +136,49 @@ TEST(TabBarLayout, WideningTheCanvasScrollsBackUntilAllFit) {
     EXPECT_TRUE(n.tab(0).Visible);
 }
 
+// Four short tabs around one whose text alone is longer than any view (40 x 7 pixels).
+struct LongTabBar {
+    LongTabBar(uint32_t flags, size_t longAt) : host(200, 28) {
+        resetDefaults();
+        bar = std::make_unique<TabBarControl>(host, 100000, flags);
+        for (size_t i = 0; i < 5; ++i) {
+            bar->addTab(NoTab, i == longAt ? std::string(40, 'W') : "Tab" + std::to_string(i), 0,
+                        0);
+        }
+    }
+    const TabBar& state() const { return bar->state(); }
+    const Tab& tab(size_t i) const { return *state().Tabs[i]; }
+    FakeHost host;
+    std::unique_ptr<TabBarControl> bar;
+};
+
+TEST(TabBarLayout, ScrollingToASelectedTabLongerThanTheViewStopsWhenItLeads) {
+    LongTabBar l(0, 3);
+    const TabBar& b = l.state();
+    ASSERT_GT(l.tab(3).TabLength, b.MaxLength);
+    l.bar->setState(3);
+    EXPECT_EQ(b.Shift, 3) << "scrolling further would push the selected tab out of view";
+    EXPECT_FALSE(b.FocusSelected);
+    EXPECT_TRUE(b.has(ScrolledBack));
+    EXPECT_TRUE(l.tab(3).Visible);
+    EXPECT_EQ(l.tab(3).Offset, 4 + 10 + 32) << "it leads the view, right of arrow and fade";
+    EXPECT_TRUE(l.tab(2).Visible) << "the tab before peeks under the fade";
+    EXPECT_EQ(l.tab(3).FaceState, FaceSelected);
+}
+
+TEST(TabBarLayout, TabLongerThanAnyRowTakesARowAloneAndNoRowStaysEmpty) {
+    for (size_t longAt : {size_t{0}, size_t{2}}) {
+        LongTabBar l(WrapRows, longAt);
+        const TabBar& b = l.state();
+        const int32_t rows[2][5] = {{0, 1, 1, 1, 1}, {0, 0, 1, 2, 2}};
+        const size_t c = longAt == 0 ? 0 : 1;
+        EXPECT_EQ(b.Rows, c == 0 ? 2 : 3) << longAt;
+        for (size_t i = 0; i < 5; ++i) EXPECT_EQ(l.tab(i).Row, rows[c][i]) << longAt << " " << i;
+        // Stretched (here: cut) to fill its row exactly, like every row but the last.
+        EXPECT_EQ(l.tab(longAt).Offset + l.tab(longAt).TabLength, 200 - 4) << longAt;
+    }
+}
+
 TEST(TabBarLayout, SeveralRowsStretchEveryRowButTheLast) {
     NumberedBar n(200, 8, WrapRows);
     const TabBar& b = n.state();
