@@ -106,7 +106,9 @@ TEST_F(PreviewShellTest, PasteReadsAgainIntoTheSameWindowAndForgetsTheOldHover) 
     startShell(std::string(kNested));
     showPreview();
     wxFrame* first = preview();
-    EXPECT_TRUE(shell->hoverAt(at(340, 25).x, at(340, 25).y));
+    // The hover timer may have got there first: an earlier test left the real pointer at this
+    // very spot. Only the outcome is checked.
+    shell->hoverAt(at(340, 25).x, at(340, 25).y);
     EXPECT_EQ(shell->hover().index, 3);
     memory.text = "TextGadget(#Label, 330, 20, 60, 20, \"x\")\n";
     shell->paste();
@@ -115,7 +117,8 @@ TEST_F(PreviewShellTest, PasteReadsAgainIntoTheSameWindowAndForgetsTheOldHover) 
     ASSERT_EQ(picker()->GetCount(), 1u);
     EXPECT_EQ(shell->hover().index, -1);
     showPreview();  // the window manager may still be placing the resized window
-    EXPECT_TRUE(shell->hoverAt(at(340, 25).x, at(340, 25).y));  // the same place, new gadget
+    // The same place, the new gadget.
+    shell->hoverAt(at(340, 25).x, at(340, 25).y);
     EXPECT_EQ(status(), " X: 340 / Y: 25 - #Label");
 }
 
