@@ -116,7 +116,6 @@ wxFrame* buildMainWindow(AnchorTable& anchors, std::function<void(const wxString
     frame->SetClientSize(kInnerWidth, kInnerHeight);
     frame->SetBackgroundColour(toColour(kWindowBackground));
     registry.setWindow(kWindow, frame);
-    fillTabBarDefaults(toColour(kWindowBackground));
 
     for (const ControlDesign& d : mainWindowControls()) {
         wxWindow* parent =

@@ -76,10 +76,10 @@ Shell::~Shell() {
     clickFilter_.reset();
 }
 
-// The toolkit is up and the keyword table loaded when this runs (steps 1 and 5 of start-up).
+// The toolkit is up and the keyword table loaded when this runs.
 void Shell::start(const std::optional<std::string>& fileText) {
-    fillTabBarDefaults(toColour(kWindowBackground));  // seam: the tab bar
-    placeholderPicture_ = loadPlaceholderPicture();   // seam: the preview builder
+    fillTabBarDefaults();
+    placeholderPicture_ = loadPlaceholderPicture();
     // The desktop size is asked for when a preview window needs it; nothing to prepare here.
     frame_ = buildMainWindow(anchors_, [this](const wxString& tab) { showPageOfTab(tab); });
     installShortcuts(frame_);

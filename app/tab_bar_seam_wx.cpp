@@ -8,12 +8,7 @@
 
 namespace tessaly {
 
-void fillTabBarDefaults(const wxColour& windowBackground) {
-    initTabBarDefaults();
-    // Given without alpha, as the window's colour is: the canvas keeps no alpha anyway.
-    tabBarDefaults().BackColor =
-        rgba(windowBackground.Red(), windowBackground.Green(), windowBackground.Blue());
-}
+void fillTabBarDefaults() { initTabBarDefaults(); }
 
 wxWindow* createMainTabBar(wxWindow* parent, const wxFont& font,
                            std::function<void(const wxString& tabText)> onSelectionChanged) {

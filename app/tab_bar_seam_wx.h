@@ -11,8 +11,9 @@ namespace tessaly {
 // The shell's uses of the tab bar (control 1 of the main window), served by the self-drawn tab
 // bar (tabbar/main_tab_bar_wx.h); the shell calls nothing else of it.
 
-// Start-up step 2: fills the shared tab bar defaults; `windowBackground` is their BackColor.
-void fillTabBarDefaults(const wxColour& windowBackground);
+// Fills the shared tab bar defaults from the system colours, once at start-up. Their BackColor
+// becomes the window background when the main window's bar is created.
+void fillTabBarDefaults();
 
 // Creates control 1 at (5, 42, 285 x 28) in the main window with tabs "Parameters" and "Flags",
 // tab 0 selected. `onSelectionChanged` must be called with the newly selected tab's text

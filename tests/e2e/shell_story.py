@@ -141,7 +141,11 @@ def main():
 
         # The pointer over the active preview window's client area shows in the status line.
         preview = wait_for(lambda: xdotool("search", "--name", "^Log in$").split("\n")[0])
-        xdotool("windowactivate", "--sync", preview)
+        # Under load the window manager may hand activation back to the main window (it stays
+        # on top): ask until the preview is the active window.
+        active = wait_for(lambda: xdotool("windowactivate", "--sync", preview) is not None
+                          and xdotool("getactivewindow") == preview, 5)
+        check(active, "the preview window can be activated")
         info = subprocess.run(["xwininfo", "-id", preview], capture_output=True, text=True).stdout
         ox = int(re.search(r"Absolute upper-left X:\s+(-?\d+)", info).group(1))
         oy = int(re.search(r"Absolute upper-left Y:\s+(-?\d+)", info).group(1))
