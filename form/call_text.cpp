@@ -7,6 +7,7 @@ namespace tessaly {
 void MaskedLine::assign(std::string_view line) {
     code_.assign(line);
     comment_ = line.size();
+    opens_.clear();
     enum class State { Code, String, EscapeString } state = State::Code;
     const size_t n = line.size();
     for (size_t i = 0; i < n; ++i) {
@@ -23,6 +24,8 @@ void MaskedLine::assign(std::string_view line) {
                     return;
                 } else if (c >= 'A' && c <= 'Z') {
                     c = char(c - 'A' + 'a');
+                } else if (c == '(') {
+                    opens_.push_back(i);
                 }
                 break;
             case State::String:
@@ -76,14 +79,18 @@ size_t skipSpaces(std::string_view code, size_t i) {
 bool findCall(const MaskedLine& line, std::string_view lowerName, size_t from, CallSpan& span) {
     if (lowerName.empty()) return false;
     const std::string_view code = line.code();
-    for (size_t at = code.find(lowerName, from); at != std::string_view::npos;
-         at = code.find(lowerName, at + 1)) {
-        const size_t open = skipSpaces(code, at + lowerName.size());
-        if (open < code.size() && code[open] == '(') {
-            span.nameBegin = at;
-            closeSpan(line, open, span);
-            return true;
-        }
+    const size_t n = lowerName.size();
+    // A name followed by spaces and "(" ends where the spaces in front of some "(" begin; the
+    // "(" are in line order, so the first that fits gives the first occurrence.
+    for (const size_t open : line.opens()) {
+        size_t end = open;
+        while (end > 0 && code[end - 1] == ' ') --end;
+        if (end < n || end - n < from) continue;
+        if (code[end - 1] != lowerName.back()) continue;
+        if (code.compare(end - n, n, lowerName) != 0) continue;
+        span.nameBegin = end - n;
+        closeSpan(line, open, span);
+        return true;
     }
     return false;
 }

@@ -27,11 +27,13 @@ class MaskedLine {
     std::string_view code() const { return code_; }
     // Index of the ";" that opens the comment, or the line's length when there is none.
     size_t commentStart() const { return comment_; }
-    bool hasCode(char c) const { return code_.find(c) != std::string::npos; }
+    // Indices of the "(" in code, in line order: every call's name stands in front of one.
+    const std::vector<size_t>& opens() const { return opens_; }
 
   private:
     std::string code_;
     size_t comment_ = 0;
+    std::vector<size_t> opens_;
 };
 
 // Where one call stands in its line; all indices are 0-based byte offsets into the line.

@@ -110,7 +110,7 @@ void scanPrepared(std::string_view line, int32_t lineNumber,
                   const std::vector<PreparedKeyword>& table, ElementList& list, Scratch& scratch) {
     MaskedLine& masked = scratch.masked;
     masked.assign(line);
-    if (!masked.hasCode('(')) return;  // most lines of a program hold no call at all
+    if (masked.opens().empty()) return;  // most lines of a program hold no call at all
     // Later entries are looked for only behind the "(" of the last call found, so a call
     // nested in the arguments, or following on the same line, is found in table order.
     size_t searchStart = 0;
