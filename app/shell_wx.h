@@ -1,6 +1,5 @@
 #pragma once
 
-#include <wx/eventfilter.h>
 #include <wx/frame.h>
 #include <wx/timer.h>
 
@@ -14,6 +13,7 @@
 #include "app/clipboard.h"
 #include "app/edit_hooks.h"
 #include "app/hover.h"
+#include "app/press_watch_wx.h"
 #include "app/preview_host_wx.h"
 #include "app/view_code.h"
 #include "form/keywords.h"
@@ -64,9 +64,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     // status line was rewritten.
     bool hoverAt(int32_t screenX, int32_t screenY);
 
-    // Selection by click: a left-button press at screen position (x, y) in the active preview
-    // window brings the hover state up to date and, when a gadget is hovered, selects its picker
-    // entry and shows its element. Returns true when an element was selected.
+    // Selection by click: a left-button press at screen position (x, y) in the preview window
+    // brings the hover state up to date and, when a gadget is hovered, selects its picker entry
+    // and shows its element. Returns true when an element was selected.
     bool selectAt(int32_t screenX, int32_t screenY);
 
     // Replaces the pages, writer and preview updater (nullptr: the do-nothing defaults).
@@ -74,6 +74,11 @@ class Shell : public ReadFormHooks, public PreviewHost {
 
     // Reads the code view into the element list and rebuilds picker, pages and preview.
     void readCodeView();
+    // Replaces the text of code line `line` (0-based) in the code view and keeps its line break.
+    // Costs the length of the line, not of the code. A line the view does not have is ignored.
+    void replaceCodeLine(int32_t line, const std::string& text);
+    // Gives the element picker's selected entry a new text.
+    void setSelectedPickerText(const std::string& text);
 
     wxFrame* mainWindow() const { return frame_; }
     ElementList& elements() { return list_; }
@@ -121,7 +126,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     HoverState hover_;
     wxFrame* frame_ = nullptr;
     wxTimer hoverTimer_;
-    std::unique_ptr<wxEventFilter> clickFilter_;
+    std::unique_ptr<PressWatch> pressWatch_;
     int32_t previewWindow_ = 0;
     int32_t placeholderPicture_ = 0;
     uint32_t editorHandle_ = 0;

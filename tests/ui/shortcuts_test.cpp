@@ -1,7 +1,7 @@
-#include <wx/textctrl.h>
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include "app/main_layout.h"
@@ -81,7 +81,7 @@ TEST_F(ShortcutTest, NudgeShortcutsReachThePagesWhileATextFieldHasTheFocus) {
     EXPECT_EQ(control(kXField)->GetLabel(), "");
 }
 
-TEST_F(ShortcutTest, EscapeInThePreviewWindowWritesOnceAndDoesNotQuit) {
+TEST_F(ShortcutTest, EscapeInThePreviewWindowDoesNothing) {
     startEmpty();
     wxFrame* preview = openPreviewWindow();
     shell->installShortcuts(preview);
@@ -89,10 +89,9 @@ TEST_F(ShortcutTest, EscapeInThePreviewWindowWritesOnceAndDoesNotQuit) {
     focusIn(preview, button);
     press(WXK_ESCAPE);
     EXPECT_FALSE(ended);
-    EXPECT_EQ(edits.calls, (std::vector<std::string>{"write", "apply"}));
+    EXPECT_TRUE(edits.calls.empty());
     press(WXK_RIGHT, wxMOD_CONTROL);
-    EXPECT_EQ(edits.calls.size(), 5u);
-    EXPECT_EQ(edits.calls[2], "nudge 3");
+    EXPECT_EQ(edits.calls, (std::vector<std::string>{"nudge 3", "write", "apply"}));
     // Closing the preview window ends the program.
     preview->Close();
     EXPECT_TRUE(pumpUntil([&] { return ended; }));
