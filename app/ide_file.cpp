@@ -42,14 +42,8 @@ std::string IdeFile::code() const {
 
 bool IdeFile::writeBack(std::string_view code, std::string& error) const {
     std::error_code ec;
-    fs::path target = path_;
-    // A link stays a link: the file it leads to gets the text.
-    if (fs::is_symlink(target, ec)) target = fs::canonical(target, ec);
-    if (ec) {
-        error = ec.message();
-        return false;
-    }
-    const fs::path temporary = freshNameBeside(fs::absolute(target, ec));
+    const fs::path target = fs::absolute(path_, ec);
+    const fs::path temporary = freshNameBeside(target);
     const std::string text = replaceRange(text_, selected_, code);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
