@@ -223,7 +223,7 @@ void Shell::ideUpdate() {
         return;
     }
     if (link_ != Link::Editor) return;
-    // The variable is read again and its value used: the editor may have changed since start-up.
+    // Read again and used as read: the value seen at start-up is not trusted for the last step.
     const uint32_t handle = editorHandleFrom(services_.getEnv(kEditorVariable));
     if (handle == 0) return;
     pasteIntoEditor(*services_.clipboard, *services_.editor, handle, code);
