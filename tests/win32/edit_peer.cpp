@@ -2,7 +2,8 @@
 // standard multi-line EDIT control, which handles the copy and paste messages as the IDE's editor
 // does (copy its selection to the clipboard; replace its selection with the clipboard's text).
 // The driver sets and reads its text and selection with window messages. A WM_APP message to the
-// window blocks the thread for lParam milliseconds: an editor that does not answer.
+// window blocks the thread for lParam milliseconds: an editor that does not answer. Meanwhile the
+// window's title says so (another process reads a title without asking the blocked thread).
 #include <windows.h>
 
 namespace {
@@ -10,7 +11,9 @@ namespace {
 LRESULT CALLBACK peerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_APP:
+            SetWindowTextW(window, L"Editor (blocked)");
             Sleep(DWORD(lParam));
+            SetWindowTextW(window, L"Editor");
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);

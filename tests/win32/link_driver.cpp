@@ -73,6 +73,15 @@ struct Peer {
         const DWORD both = DWORD(SendMessageW(edit, EM_GETSEL, 0, 0));
         return {LOWORD(both), HIWORD(both)};
     }
+    // Waits until the peer's thread has begun a block; false when it does not within 5 s.
+    bool blocked() const {
+        wchar_t title[32] = L"";
+        for (int i = 0; i < 100 && std::wstring(title) != L"Editor (blocked)"; ++i) {
+            Sleep(50);
+            GetWindowTextW(window, title, 32);
+        }
+        return std::wstring(title) == L"Editor (blocked)";
+    }
     // True when the peer's thread handles messages again within `ms`.
     bool answers(unsigned ms) const {
         DWORD_PTR result = 0;
@@ -151,7 +160,7 @@ int main(int argc, char** argv) {
     const auto whileBlocked = [&](auto step) {
         reset();
         PostMessageW(peer.window, WM_APP, 0, LPARAM(kBlockMs));
-        Sleep(200);
+        if (!peer.blocked()) return false;
         const ULONGLONG begin = GetTickCount64();
         step();
         const ULONGLONG elapsed = GetTickCount64() - begin;
