@@ -36,6 +36,7 @@ cd "$work" && timeout 120 "$wine" link_driver.exe edit_peer.exe 2>>"$log"
 INNER
 timeout 300 "$src/tests/with_display.sh" bash "$work/run.sh" 2>>"$log"
 status=$?
+"$wineserver" -k 2>/dev/null  # in case the time-out ended the run before its own clean-up
 echo "wine test: build $((built - started)) s, run $(($(date +%s) - built)) s"
 if [ $status -ne 0 ]; then
     echo "wine test: FAILED (status $status); Wine's log:"
