@@ -10,15 +10,16 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/ide_link.h"
 #include "app/main_layout.h"
 #include "app/main_window_wx.h"
+#include "app/message_box_wx.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_geometry_wx.h"
 #include "app/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
 #include "app/utf8_wx.h"
 #include "edit/check_box_wx.h"
-#include "form/number_text.h"
 #include "tabbar/main_tab_bar.h"
 
 namespace tessaly {
@@ -69,9 +70,11 @@ void Shell::start(const std::optional<std::string>& fileText) {
     services_.edit->attach();
     installShortcuts(frame_);
     connect();
-    // A file given on the command line replaces the clipboard as the first code; with an editor
-    // link the editor's selection wins. Nothing is ever written back to the file.
-    if (fileText && editorHandle_ == 0) {
+    // A form file given on the command line replaces the clipboard as the first code; with an
+    // editor link the editor's selection wins. Nothing is ever written back to a form file.
+    if (link_ == Link::File) {
+        setCodeViewText(services_.ideFile->code());
+    } else if (fileText && link_ == Link::Clipboard) {
         setCodeViewText(*fileText);
     } else {
         setCodeViewText(services_.clipboard->getText());
@@ -90,16 +93,24 @@ void Shell::start(const std::optional<std::string>& fileText) {
 }
 
 void Shell::connect() {
-    editorHandle_ = uint32_t(numberTextAsInt32(services_.getEnv("PB_TOOL_Scintilla")));
+    if (services_.ideFile) {
+        link_ = Link::File;
+        showIdeUpdateInsteadOfPaste();
+        return;
+    }
+    editorHandle_ = editorHandleFrom(services_.getEnv(kEditorVariable));
     // Without a link that can reach the editor, the editor mode would empty the user's
     // clipboard and end with nothing pasted: stay with the clipboard then.
     if (!services_.editor->canReachEditors()) editorHandle_ = 0;
     if (editorHandle_ == 0) return;
-    // An editor that copies nothing must leave an empty clipboard, not older content.
-    services_.clipboard->putText("");
+    link_ = Link::Editor;
+    showIdeUpdateInsteadOfPaste();
+    askEditorForSelection(*services_.clipboard, *services_.editor, editorHandle_);
+}
+
+void Shell::showIdeUpdateInsteadOfPaste() {
     Registry::instance().control(kPasteButton)->Hide();
     Registry::instance().control(kIdeUpdateButton)->Show();
-    services_.editor->sendCopy(editorHandle_);
 }
 
 void Shell::bindCommands() {
@@ -194,11 +205,26 @@ void Shell::copy() {
 }
 
 void Shell::ideUpdate() {
-    // The handle is read again: the value seen at start-up is not trusted for the last step.
-    const auto handle = uint32_t(numberTextAsInt32(services_.getEnv("PB_TOOL_Scintilla")));
-    if (handle == 0 || editorHandle_ == 0) return;
-    services_.clipboard->putText(codeViewText());
-    services_.editor->sendPaste(handle);
+    const std::string code = codeViewText();
+    if (link_ == Link::File) {
+        std::string reason;
+        const bool written = services_.ideFile->writeBack(code, reason);
+        // On the clipboard either way: after a failed write it is the user's only copy.
+        services_.clipboard->putText(code);
+        if (!written) {
+            showMessageBox("IDE Update", "The code could not be written to\n" +
+                                             services_.ideFile->path() + "\n(" + reason +
+                                             ").\n\nIt is on the clipboard: paste it by hand.");
+            return;
+        }
+        quit();
+        return;
+    }
+    if (link_ != Link::Editor) return;
+    // Read again and used as read: the value seen at start-up is not trusted for the last step.
+    const uint32_t handle = editorHandleFrom(services_.getEnv(kEditorVariable));
+    if (handle == 0) return;
+    pasteIntoEditor(*services_.clipboard, *services_.editor, handle, code);
     quit();
 }
 

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite:
-# the unit, window and end-to-end tests, the sanitizer build of the unit tests and a short fuzz run.
+# Installs what is missing, builds everything and runs the whole test suite: the unit, window and
+# end-to-end tests, the Windows editor link under Wine, the sanitizer build of the unit tests and a
+# short fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
-bash scripts/setup.sh
+bash scripts/setup.sh --tests
 
 echo "== build"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_TESTS=ON >/dev/null
 cmake --build build -j "$jobs"
 
 echo "== tests"
 (cd build && ctest --output-on-failure -j "$jobs" --timeout 300)
+
+echo "== the Windows editor link, cross-compiled and run under Wine"
+bash tests/win32/wine_test.sh "$root/build/win32"
 
 echo "== sanitizer build (ASan + UBSan) of the unit tests"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_GUI=OFF \

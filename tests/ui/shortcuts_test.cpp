@@ -205,11 +205,24 @@ TEST_F(ShortcutTest, AReadingDestroysOnlyPreviewControls) {
 }
 
 TEST_F(ShortcutTest, EditorUpdatePutsTheCodeOnTheClipboardPastesAndQuits) {
+    memory.text = "ButtonGadget(1, 2, 3, 4, 5, \"Old\")";
     startShell(std::nullopt, nullptr, "77");
-    memory.text = "";
+    EXPECT_EQ(memory.text, "");  // emptied before the editor's copy, which the fake does not do
+    dynamic_cast<wxTextCtrl*>(control(kCodeView))->ChangeValue("ButtonGadget(1, 2, 3, 4, 5)");
+    // The variable is read again at IDE Update and its value used.
+    editorVariable = "$58";
     shell->ideUpdate();
-    EXPECT_EQ(editor.calls, (std::vector<std::string>{"copy 77", "paste 77"}));
+    EXPECT_EQ(editor.calls, (std::vector<std::string>{"copy 77", "paste 88"}));
+    EXPECT_EQ(memory.text, "ButtonGadget(1, 2, 3, 4, 5)");
     EXPECT_TRUE(ended);
+}
+
+TEST_F(ShortcutTest, EditorUpdateDoesNothingOnceTheVariableReadsZero) {
+    startShell(std::nullopt, nullptr, "77");
+    editorVariable = "";
+    shell->ideUpdate();
+    EXPECT_EQ(editor.calls, (std::vector<std::string>{"copy 77"}));
+    EXPECT_FALSE(ended);
 }
 
 TEST_F(ShortcutTest, AnEditorHandleWithoutAWayToReachTheEditorKeepsTheClipboardMode) {
