@@ -16,9 +16,9 @@
 #include "app/message_box_wx.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_geometry_wx.h"
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
-#include "app/utf8_wx.h"
+#include "ui/utf8_wx.h"
 #include "edit/check_box_wx.h"
 #include "tabbar/main_tab_bar.h"
 

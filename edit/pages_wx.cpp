@@ -14,9 +14,9 @@
 
 #include <algorithm>
 
-#include "app/main_layout.h"
-#include "app/registry_wx.h"
-#include "app/utf8_wx.h"
+#include "ui/main_controls.h"
+#include "ui/registry_wx.h"
+#include "ui/utf8_wx.h"
 #include "edit/check_box_wx.h"
 #include "edit/code_writer.h"
 #include "form/placeholder_picture_wx.h"

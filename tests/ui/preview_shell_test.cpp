@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "app/main_layout.h"
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "form/preview_rules.h"
 #include "ui_support.h"
 

@@ -15,7 +15,7 @@
 
 #include "app/clipboard.h"
 #include "app/edit_hooks.h"
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "app/shell_wx.h"
 #include "form/keywords.h"
 
