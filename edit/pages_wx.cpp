@@ -14,15 +14,15 @@
 
 #include <algorithm>
 
-#include "ui/main_controls.h"
-#include "ui/registry_wx.h"
-#include "ui/utf8_wx.h"
 #include "edit/check_box_wx.h"
 #include "edit/code_writer.h"
 #include "form/placeholder_picture_wx.h"
 #include "form/preview_controls_wx.h"
 #include "form/preview_rules.h"
 #include "form/text_util.h"
+#include "ui/main_controls.h"
+#include "ui/registry_wx.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 
@@ -139,6 +139,7 @@ void EditPages::showElement(int32_t listIndex) {
     if (!element) return;
     shown_ = listIndex;
     view_ = pagesFor(element);
+    host_.highlightCodeLine(element->Line);
 
     Registry& registry = Registry::instance();
     for (int p = 0; p < kPageFields; ++p) {
