@@ -44,6 +44,7 @@ wxListCtrl* flagList() {
 
 void setFieldBackground(int position, Rgb colour) {
     wxTextCtrl* f = field(position);
+    if (!f) return;
     f->SetBackgroundColour(colourOf(colour));
     f->Refresh();
 }
@@ -168,6 +169,7 @@ void EditPages::showElement(int32_t listIndex) {
 
 void EditPages::fieldLeft(int position) {
     wxTextCtrl* f = field(position);
+    if (!f) return;  // the window is going away
     setFieldBackground(position, kFieldBackground);
     sElement* element = shownElement();
     if (!element || f->GetValue() == baseline_[size_t(position)]) return;
@@ -202,8 +204,8 @@ void EditPages::pressSwitch() {
 
 void EditPages::flagsChanged() {
     sElement* element = shownElement();
-    if (filling_ || !element) return;
     wxListCtrl* flags = flagList();
+    if (filling_ || !element || !flags) return;
     std::vector<bool> ticked(view_.flagRows.size());
     for (size_t r = 0; r < ticked.size(); ++r) ticked[r] = flags->IsItemChecked(long(r));
     if (!commitFlags(*element, view_.flagsEntry, view_.flagRows, ticked)) return;
