@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace tessaly {
 
@@ -23,6 +24,11 @@ class EditHooks {
     virtual void writeCode() {}
     // Moves, sizes and relabels the current element's preview control. Runs after writeCode.
     virtual void applyEdits() {}
+    // Shortcut items 9 and 10: one committed change back, or forth again.
+    virtual void undo() {}
+    virtual void redo() {}
+    // A Paste replaced the code `before` by `after` and read it (an undoable step).
+    virtual void codeReplaced(const std::string& /*before*/, const std::string& /*after*/) {}
 };
 
 // The link to a code editor in another program that handed us its window id. Synchronous:

@@ -17,6 +17,11 @@ class PagesHooks : public EditHooks, private PagesHost {
     bool nudge(int32_t item) override { return pages_.nudge(item); }
     void writeCode() override { pages_.writeCode(); }
     void applyEdits() override { pages_.applyEdits(); }
+    void undo() override { pages_.undo(); }
+    void redo() override { pages_.redo(); }
+    void codeReplaced(const std::string& before, const std::string& after) override {
+        pages_.codeReplaced(before, after);
+    }
 
   private:
     ElementList& elements() override { return shell_.elements(); }
@@ -27,6 +32,9 @@ class PagesHooks : public EditHooks, private PagesHost {
         shell_.setSelectedPickerText(text);
     }
     void highlightCodeLine(int32_t line) override { shell_.highlightCodeLine(line); }
+    std::string codeLine(int32_t line) override { return shell_.codeLine(line); }
+    void choosePickerEntry(int32_t entry) override { shell_.choosePickerEntry(entry); }
+    void readCode(const std::string& text) override { shell_.readCode(text); }
 
     Shell& shell_;
     EditPages pages_;

@@ -30,7 +30,9 @@ using namespace main_window;
 
 // Shortcut items 0..8 travel as menu events with these ids.
 constexpr int kShortcutBaseId = wxID_HIGHEST + 1000;
-constexpr int kShortcutCount = 9;
+constexpr int kShortcutItems = 11;  // 0 Escape, 1..8 nudges, 9 undo, 10 redo
+constexpr int kUndoItem = 9;
+constexpr int kRedoItem = 10;
 
 template <typename T>
 T* mainControl(int32_t number) {
@@ -151,27 +153,38 @@ void Shell::installShortcuts(wxTopLevelWindow* window) {
     static const struct {
         int flags;
         int key;
-    } keys[kShortcutCount] = {
-        {wxACCEL_NORMAL, WXK_ESCAPE}, {wxACCEL_CTRL, WXK_UP},   {wxACCEL_CTRL, WXK_DOWN},
-        {wxACCEL_CTRL, WXK_RIGHT},    {wxACCEL_CTRL, WXK_LEFT}, {wxACCEL_ALT, WXK_UP},
-        {wxACCEL_ALT, WXK_DOWN},      {wxACCEL_ALT, WXK_RIGHT}, {wxACCEL_ALT, WXK_LEFT},
+        int item;
+    } keys[] = {
+        {wxACCEL_NORMAL, WXK_ESCAPE, 0},
+        {wxACCEL_CTRL, WXK_UP, 1},
+        {wxACCEL_CTRL, WXK_DOWN, 2},
+        {wxACCEL_CTRL, WXK_RIGHT, 3},
+        {wxACCEL_CTRL, WXK_LEFT, 4},
+        {wxACCEL_ALT, WXK_UP, 5},
+        {wxACCEL_ALT, WXK_DOWN, 6},
+        {wxACCEL_ALT, WXK_RIGHT, 7},
+        {wxACCEL_ALT, WXK_LEFT, 8},
+        {wxACCEL_CTRL, 'Z', kUndoItem},
+        {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', kRedoItem},
+        {wxACCEL_CTRL, 'Y', kRedoItem},
     };
-    wxAcceleratorEntry entries[kShortcutCount];
-    for (int item = 0; item < kShortcutCount; ++item) {
-        entries[item].Set(keys[item].flags, keys[item].key, kShortcutBaseId + item);
+    constexpr int kKeys = int(sizeof keys / sizeof keys[0]);
+    wxAcceleratorEntry entries[kKeys];
+    for (int k = 0; k < kKeys; ++k) {
+        entries[k].Set(keys[k].flags, keys[k].key, kShortcutBaseId + keys[k].item);
     }
     // A preview window is reused by every reading: its handler is bound the first time only.
     const bool firstTime = !window->GetAcceleratorTable()->IsOk();
     // Accelerators of the top-level window are looked up before a focused text field sees the
     // key, so the shortcuts also work while typing.
-    window->SetAcceleratorTable(wxAcceleratorTable(kShortcutCount, entries));
+    window->SetAcceleratorTable(wxAcceleratorTable(kKeys, entries));
     if (!firstTime) return;
     window->Bind(
         wxEVT_MENU,
         [this, window](wxCommandEvent& event) {
             onShortcut(Registry::instance().windowNumber(window), event.GetId() - kShortcutBaseId);
         },
-        kShortcutBaseId, kShortcutBaseId + kShortcutCount - 1);
+        kShortcutBaseId, kShortcutBaseId + kShortcutItems - 1);
 }
 
 void Shell::onShortcut(int32_t window, int32_t item) {
@@ -185,6 +198,8 @@ void Shell::onShortcut(int32_t window, int32_t item) {
         services_.edit->writeCode();
         services_.edit->applyEdits();
     }
+    if (item == kUndoItem) services_.edit->undo();
+    if (item == kRedoItem) services_.edit->redo();
 }
 
 void Shell::quit() {
@@ -196,8 +211,28 @@ void Shell::quit() {
 }
 
 void Shell::paste() {
-    setCodeViewText(services_.clipboard->getText());
+    const std::string before = codeViewText();
+    const std::string after = services_.clipboard->getText();
+    readCode(after);
+    services_.edit->codeReplaced(before, after);
+}
+
+void Shell::readCode(const std::string& text) {
+    setCodeViewText(text);
     readCodeView();
+}
+
+std::string Shell::codeLine(int32_t line) const {
+    auto* view = mainControl<wxTextCtrl>(kCodeView);
+    if (line < 0 || line >= view->GetNumberOfLines()) return {};
+    return fromWx(view->GetLineText(line));
+}
+
+void Shell::choosePickerEntry(int32_t entry) {
+    auto* picker = mainControl<wxChoice>(kPicker);
+    if (entry < 0 || entry >= int32_t(picker->GetCount())) return;
+    picker->SetSelection(entry);
+    showEntry(entry);
 }
 
 void Shell::copy() {

@@ -86,6 +86,12 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void replaceCodeLine(int32_t line, const std::string& text);
     // Selects a code line and scrolls it into view: the line of the element on the pages.
     void highlightCodeLine(int32_t line);
+    // The text of a code line without its break; empty for a line the view does not have.
+    std::string codeLine(int32_t line) const;
+    // Selects picker entry `entry` and shows the element it names, as choosing it does.
+    void choosePickerEntry(int32_t entry);
+    // Puts `text` into the code view and reads it (no undo step of its own).
+    void readCode(const std::string& text);
     // Gives the element picker's selected entry a new text.
     void setSelectedPickerText(const std::string& text);
 

@@ -174,6 +174,7 @@ void EditPages::fieldLeft(int position) {
     sElement* element = shownElement();
     if (!element || f->GetValue() == baseline_[size_t(position)]) return;
     std::string text = fromWx(f->GetValue());
+    const ElementState before = stateOf(*element, host_.codeLine(element->Line));
     if (position == kNamePosition) {
         bool anyNumber = view_.anyNumber;
         if (!commitName(*element, text, anyNumber)) return;
@@ -182,12 +183,25 @@ void EditPages::fieldLeft(int position) {
         setSwitchState(kAnyNumberSwitch, anyNumber);
         host_.setSelectedPickerText(text + " :: " + element->KeyWord);
         writeElement(*element);
+        record(before);
         return;
     }
     if (!commitField(*element, position, text)) return;
     setFieldText(position, text);
     writeElement(*element);
     applyTo(*element);
+    record(before);
+}
+
+void EditPages::record(const ElementState& before, int nudgedField) {
+    const sElement* element = shownElement();
+    if (!element) return;
+    UndoStep step;
+    step.element = shown_;
+    step.before = before;
+    step.after = stateOf(*element, buildLine(*element));
+    step.nudgedField = nudgedField;
+    history_.push(std::move(step));
 }
 
 void EditPages::pressSwitch() {
@@ -208,9 +222,11 @@ void EditPages::flagsChanged() {
     if (filling_ || !element || !flags) return;
     std::vector<bool> ticked(view_.flagRows.size());
     for (size_t r = 0; r < ticked.size(); ++r) ticked[r] = flags->IsItemChecked(long(r));
+    const ElementState before = stateOf(*element, host_.codeLine(element->Line));
     if (!commitFlags(*element, view_.flagsEntry, view_.flagRows, ticked)) return;
     view_.flagTicked = ticked;
     writeElement(*element);
+    record(before);
 }
 
 bool EditPages::nudge(int32_t item) {
@@ -221,13 +237,62 @@ bool EditPages::nudge(int32_t item) {
     // A disabled field cannot take the focus; the nudge acts on it all the same.
     if (f->IsEnabled()) f->SetFocus();
     std::string text = fromWx(f->GetValue());
+    const ElementState before = stateOf(*element, host_.codeLine(element->Line));
     if (!tessaly::nudge(*element, item, text)) return false;
     if (element == shownElement()) setFieldText(n->position, text);
+    pendingNudge_ = UndoStep{};
+    pendingNudge_->element = host_.elements().currentIndex();
+    pendingNudge_->before = before;
+    pendingNudge_->nudgedField = n->position;
     return true;
 }
 
 void EditPages::writeCode() {
-    if (const sElement* element = host_.elements().current()) writeElement(*element);
+    const sElement* element = host_.elements().current();
+    if (!element) return;
+    writeElement(*element);
+    if (pendingNudge_ && pendingNudge_->element == host_.elements().currentIndex()) {
+        pendingNudge_->after = stateOf(*element, buildLine(*element));
+        history_.push(std::move(*pendingNudge_));
+    }
+    pendingNudge_.reset();
+}
+
+void EditPages::codeReplaced(const std::string& before, const std::string& after) {
+    UndoStep step;
+    step.kind = UndoStep::Kind::Reading;
+    step.codeBefore = before;
+    step.codeAfter = after;
+    history_.push(std::move(step));
+}
+
+void EditPages::undo() {
+    for (int p = 0; p < kPageFields; ++p) fieldLeft(p);  // a pending edit is a step of its own
+    if (const std::optional<UndoStep> step = history_.undo()) restore(*step, false);
+}
+
+void EditPages::redo() {
+    for (int p = 0; p < kPageFields; ++p) fieldLeft(p);
+    if (const std::optional<UndoStep> step = history_.redo()) restore(*step, true);
+}
+
+void EditPages::restore(const UndoStep& step, bool forward) {
+    if (step.kind == UndoStep::Kind::Reading) {
+        host_.readCode(forward ? step.codeAfter : step.codeBefore);
+        return;
+    }
+    ElementList& list = host_.elements();
+    if (step.element < 0 || step.element >= list.count()) return;
+    sElement& element = list[step.element];
+    const ElementState& state = forward ? step.after : step.before;
+    restoreState(element, state);
+    // The line comes back exactly as it was, also a line never rewritten before.
+    host_.replaceCodeLine(element.Line, state.line);
+    applyTo(element);
+    if (element.Sort == kSortWindow || element.Sort == kSortGadget) {
+        host_.choosePickerEntry(element.Index);
+        host_.setSelectedPickerText(pickerEntryText(element));
+    }
 }
 
 void EditPages::applyEdits() {

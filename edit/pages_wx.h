@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "edit/pages.h"
+#include "edit/undo.h"
 #include "form/model.h"
 
 namespace tessaly {
@@ -22,6 +24,12 @@ class PagesHost {
     virtual void setSelectedPickerText(const std::string& text) = 0;
     // Shows which line of the code view an element comes from.
     virtual void highlightCodeLine(int32_t line) = 0;
+    // The text of one line of the code view, without its break.
+    virtual std::string codeLine(int32_t line) = 0;
+    // Selects the element picker's entry and shows the element it names.
+    virtual void choosePickerEntry(int32_t entry) = 0;
+    // Replaces the whole code and reads it again (undoing or redoing a Paste).
+    virtual void readCode(const std::string& text) = 0;
 };
 
 // The Parameters and Flags pages of the main window (controls 5..25 and 32): they show the
@@ -53,11 +61,20 @@ class EditPages {
     // A press on the any-number switch.
     void pressSwitch();
 
+    // Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y: one committed change back or forth.
+    void undo();
+    void redo();
+    // A Paste replaced the code `before` with `after` and read it: one more step.
+    void codeReplaced(const std::string& before, const std::string& after);
+
   private:
     sElement* shownElement();
     void writeElement(const sElement& element);
     void applyTo(const sElement& element);
     void setFieldText(int position, const std::string& text);
+    // Records a step of element `shown_` from its state `before` to its state now.
+    void record(const ElementState& before, int nudgedField = 0);
+    void restore(const UndoStep& step, bool forward);
 
     PagesHost& host_;
     PagesView view_;
@@ -66,6 +83,9 @@ class EditPages {
     // nothing to commit (looking at an element changes nothing).
     std::array<wxString, kPageFields> baseline_;
     bool filling_ = false;
+    UndoHistory history_;
+    // A nudge is written by the shortcut's dispatch after it: its step is recorded then.
+    std::optional<UndoStep> pendingNudge_;
 };
 
 // The control number of the field that shows entry `position` (0..9).

@@ -129,5 +129,30 @@ TEST_F(EditPagesTest, TickingAFlagRewritesTheFlagsAndKeepsTheUsersOwn) {
               std::string::npos);
 }
 
+TEST_F(EditPagesTest, UndoAndRedoRestoreLinePreviewAndPages) {
+    choose(1);
+    shell->onShortcut(kWindow, 3);  // Ctrl+Right twice: one step
+    shell->onShortcut(kWindow, 3);
+    typeAndLeave(kWidthField, "120", kXField);
+    EXPECT_NE(code().find("ButtonGadget(#A, 12, 10, 120, 30"), std::string::npos);
+    shell->onShortcut(kWindow, 9);  // Ctrl+Z: the width
+    EXPECT_NE(code().find("ButtonGadget(#A, 12, 10, 100, 30"), std::string::npos);
+    EXPECT_EQ(gadget(1)->GetSize().x, 100);
+    EXPECT_EQ(field(kWidthField)->GetValue(), "100");
+    shell->onShortcut(kWindow, 9);  // the two nudges: the line exactly as it was read
+    EXPECT_EQ(code(), kForm);
+    EXPECT_EQ(gadget(1)->GetPosition(), wxPoint(10, 10));
+    shell->onShortcut(kWindow, 10);  // Ctrl+Y
+    EXPECT_EQ(gadget(1)->GetPosition(), wxPoint(12, 10));
+
+    // A Paste is a step too: undo brings back the code before it and reads it.
+    const std::string before = code();
+    memory.text = "ButtonGadget(#Z, 1, 2, 3, 4, \"Z\")\n";
+    shell->paste();
+    shell->onShortcut(kWindow, 9);
+    EXPECT_EQ(code(), before);
+    EXPECT_EQ(static_cast<wxChoice*>(control(kPicker))->GetCount(), 3u);
+}
+
 }  // namespace
 }  // namespace tessaly::test
