@@ -118,6 +118,7 @@ void EditPages::setFieldText(int position, const std::string& text) {
 
 void EditPages::resetPages() {
     shown_ = -1;
+    frame_.hide();
     view_ = PagesView{};
     setSwitchState(kAnyNumberSwitch, false);
     Registry& registry = Registry::instance();
@@ -141,6 +142,9 @@ void EditPages::showElement(int32_t listIndex) {
     shown_ = listIndex;
     view_ = pagesFor(element);
     host_.highlightCodeLine(element->Line);
+    frame_.surround(element->Sort == kSortGadget && element->Gadget >= Registry::kFirstAllocated
+                        ? Registry::instance().control(element->Gadget)
+                        : nullptr);
 
     Registry& registry = Registry::instance();
     for (int p = 0; p < kPageFields; ++p) {
@@ -325,6 +329,7 @@ void EditPages::applyTo(const sElement& element) {
     const wxSize size(sizeOrKeep(v.width, control->GetSize().x),
                       sizeOrKeep(v.height, control->GetSize().y));
     control->SetSize(v.x, v.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
+    if (frame_.control() == control) frame_.follow();
     if (!rescalesPicture(element) || element.Image == 0) return;
     auto* picture = dynamic_cast<wxStaticBitmap*>(control);
     if (!picture) return;

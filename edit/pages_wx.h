@@ -8,6 +8,7 @@
 #include <string>
 
 #include "edit/pages.h"
+#include "edit/selection_frame_wx.h"
 #include "edit/undo.h"
 #include "form/model.h"
 
@@ -53,6 +54,8 @@ class EditPages {
     void writeCode();
     // Moves, sizes and relabels the current element's preview object.
     void applyEdits();
+    // The outline around the preview control of the element on the pages.
+    const SelectionFrame& selectionFrame() const { return frame_; }
 
     // A field lost the focus: commits it when the user changed its text. Public for tests.
     void fieldLeft(int position);
@@ -84,6 +87,7 @@ class EditPages {
     std::array<wxString, kPageFields> baseline_;
     bool filling_ = false;
     UndoHistory history_;
+    SelectionFrame frame_;
     // A nudge is written by the shortcut's dispatch after it: its step is recorded then.
     std::optional<UndoStep> pendingNudge_;
 };

@@ -1,0 +1,60 @@
+#include "edit/selection_frame_wx.h"
+
+#include <wx/toplevel.h>
+
+namespace tessaly {
+
+namespace {
+
+const wxColour kFrameColour(255, 0, 160);
+
+}  // namespace
+
+void SelectionFrame::hide() {
+    for (auto& bar : bars_) {
+        if (bar) bar->Destroy();
+        bar = nullptr;
+    }
+    control_ = nullptr;
+}
+
+void SelectionFrame::surround(wxWindow* control) {
+    if (control == control_.get() && control) {
+        follow();
+        return;
+    }
+    hide();
+    if (!control || control->IsTopLevel() || !control->GetParent()) return;
+    control_ = control;
+    for (auto& bar : bars_) {
+        bar = new wxWindow(control->GetParent(), wxID_ANY, wxDefaultPosition, wxSize(1, 1),
+                           wxBORDER_NONE);
+        bar->SetBackgroundColour(kFrameColour);
+        bar->Disable();  // a press on the frame goes to the window, as one beside the control
+    }
+    follow();
+}
+
+void SelectionFrame::follow() {
+    wxWindow* control = control_.get();
+    if (!control) {
+        hide();
+        return;
+    }
+    const wxRect r = control->GetRect();
+    const int t = kThickness;
+    const wxRect places[4] = {
+        {r.x - t, r.y - t, r.width + 2 * t, t},  // top
+        {r.x - t, r.GetBottom() + 1, r.width + 2 * t, t},  // bottom
+        {r.x - t, r.y, t, r.height},  // left
+        {r.GetRight() + 1, r.y, t, r.height},  // right
+    };
+    for (size_t i = 0; i < bars_.size(); ++i) {
+        if (!bars_[i]) continue;
+        bars_[i]->SetSize(places[i]);
+        bars_[i]->Show(control->IsShown());
+        bars_[i]->Raise();
+    }
+}
+
+}  // namespace tessaly
