@@ -12,10 +12,10 @@
 #include <set>
 
 #include "app/compact_style_wx.h"
-#include "ui/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
-#include "ui/utf8_wx.h"
 #include "edit/check_box_wx.h"
+#include "ui/registry_wx.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 
@@ -124,6 +124,11 @@ wxFrame* buildMainWindow(AnchorTable& anchors, std::function<void(const wxString
         wxWindow* w = createControl(d, parent, font, onTabSelected);
         if (d.font) w->SetFont(font);
         applyColours(w, d.colours);
+        if (d.kind == ControlKind::CodeView) {
+            // Font and colours are the control's own; as a default style the toolkit would apply
+            // them again to every text put in, at a cost that grows with the text behind it.
+            static_cast<wxTextCtrl*>(w)->SetDefaultStyle(wxTextAttr());
+        }
         if (!d.toolTip.empty()) w->SetToolTip(toWx(d.toolTip));
         if (!d.visible) w->Hide();
         registry.setControl(d.number, w);

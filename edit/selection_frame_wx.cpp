@@ -44,10 +44,10 @@ void SelectionFrame::follow() {
     const wxRect r = control->GetRect();
     const int t = kThickness;
     const wxRect places[4] = {
-        {r.x - t, r.y - t, r.width + 2 * t, t},  // top
+        {r.x - t, r.y - t, r.width + 2 * t, t},            // top
         {r.x - t, r.GetBottom() + 1, r.width + 2 * t, t},  // bottom
-        {r.x - t, r.y, t, r.height},  // left
-        {r.GetRight() + 1, r.y, t, r.height},  // right
+        {r.x - t, r.y, t, r.height},                       // left
+        {r.GetRight() + 1, r.y, t, r.height},              // right
     };
     for (size_t i = 0; i < bars_.size(); ++i) {
         if (!bars_[i]) continue;
