@@ -266,7 +266,8 @@ def any_number_story(p):
     nx, ny, nw, _ = extents(name)
     switch = find(p.main, "panel", predicate=lambda a: extents(a) == (nx + nw + 5, ny + 5, 15, 15))
     check(switch is not None, "the any-number switch stands right of the name field")
-    check(switch_pixels(switch) == [LIGHT, LIGHT, DARK], "the switch is not ticked")
+    check(wait_for_quietly(lambda: switch_pixels(switch) == [LIGHT, LIGHT, DARK], 10),
+          "the switch is not ticked (%r)" % switch_pixels(switch))
     click(name, MAIN)
     keys("ctrl+a", "BackSpace", "Tab")
     any_line = LINES[BUTTON_LINE].replace("#Button_OK", "#PB_Any")
