@@ -122,9 +122,10 @@ void Shell::bindCommands() {
     registry.control(kIdeUpdateButton)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         ideUpdate();
     });
-    registry.control(kViewCodeSwitch)->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
-        toggleCodeView();
-    });
+    // The second press of a quick double click arrives as a double click only: it is a press.
+    for (const auto type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DCLICK}) {
+        registry.control(kViewCodeSwitch)->Bind(type, [this](wxMouseEvent&) { toggleCodeView(); });
+    }
     mainControl<wxChoice>(kPicker)->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
         auto* picker = mainControl<wxChoice>(kPicker);
         const int entry = picker->GetSelection();

@@ -99,9 +99,10 @@ void EditPages::bind() {
             event.Skip();
         });
     }
-    registry.control(kAnyNumberSwitch)->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
-        pressSwitch();
-    });
+    // The second press of a quick double click arrives as a double click only: it is a press.
+    for (const auto type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DCLICK}) {
+        registry.control(kAnyNumberSwitch)->Bind(type, [this](wxMouseEvent&) { pressSwitch(); });
+    }
     flagList()->Bind(wxEVT_LIST_ITEM_CHECKED, [this](wxListEvent&) { flagsChanged(); });
     flagList()->Bind(wxEVT_LIST_ITEM_UNCHECKED, [this](wxListEvent&) { flagsChanged(); });
 }
