@@ -12,7 +12,11 @@ bool CodeEditorModule::load() {
     if (factory_) return true;
     wxString dir = wxString::FromUTF8(directory_);
     if (dir.empty()) dir = wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
-    const wxString path = wxFileName(dir, kFileName).GetFullPath();
+    wxString path = wxFileName(dir, kFileName).GetFullPath();
+    // An installed program keeps its module in lib/tessaly beside its bin folder.
+    if (directory_.empty() && !wxFileName::FileExists(path)) {
+        path = wxFileName(dir + "/../lib/tessaly", kFileName).GetFullPath();
+    }
     if (!wxFileName::FileExists(path)) return false;
 
     // A failed load is reported by the caller's message box, not by wx's own log window.

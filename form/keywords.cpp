@@ -107,10 +107,13 @@ KeywordLoad loadKeywordTableWithFallback(const std::string& exeDir) {
     if (first.ok) return first;
     std::string tried = local + ": " + first.error;
     if (!exeDir.empty()) {
-        const std::string installed = exeDir + "/keywords.json";
-        KeywordLoad second = loadKeywordFile(installed);
-        if (second.ok) return second;
-        tried += "; " + installed + ": " + second.error;
+        // Beside the program in a build folder, in share/tessaly of an installed one.
+        for (const std::string installed :
+             {exeDir + "/keywords.json", exeDir + "/../share/tessaly/keywords.json"}) {
+            KeywordLoad next = loadKeywordFile(installed);
+            if (next.ok) return next;
+            tried += "; " + installed + ": " + next.error;
+        }
     }
     KeywordLoad none;
     none.ok = false;

@@ -16,6 +16,17 @@ cmake --build build -j "$jobs"
 echo "== tests"
 (cd build && ctest --output-on-failure -j "$jobs" --timeout 300)
 
+echo "== installing into a temporary prefix"
+prefix=$(mktemp -d)
+cmake --install build --prefix "$prefix" >/dev/null
+# Run from elsewhere: the installed program must find its own keyword file.
+(cd "$prefix" && "$prefix/bin/tessaly" --version &&
+  "$prefix/bin/tessaly" --dump "$root/examples/dialog.pb" | grep -q '"KeyWord": "ButtonGadget"') ||
+  { echo "install: the installed program does not work"; exit 1; }
+test -f "$prefix/lib/tessaly/tessaly_code_editor.so" -a -f "$prefix/share/applications/tessaly.desktop"
+rm -rf "$prefix"
+echo "install: ok"
+
 echo "== the Windows editor link, cross-compiled and run under Wine"
 bash tests/win32/wine_test.sh "$root/build/win32"
 
