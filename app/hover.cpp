@@ -1,5 +1,7 @@
 #include "app/hover.h"
 
+#include "form/form_names.h"
+
 #include <limits>
 
 namespace tessaly {
@@ -24,7 +26,7 @@ bool updateHover(HoverState& state, int32_t x, int32_t y, ElementList& list,
         const std::optional<Rect> r = rectOf(e.Gadget);
         if (!r) continue;
         if (x < r->x || x > r->x + r->width || y < r->y || y > r->y + r->height) continue;
-        state.name = e.Parameters.empty() ? std::string() : e.Parameters.front().Value;
+        state.name = elementName(e);
         state.index = e.Index;
     }
     return true;

@@ -42,7 +42,7 @@ namespace tessaly {
 //   CanvasGadget         wxWindow, white               -
 //   CheckBoxGadget       wxCheckBox                    text 5
 //   ComboBoxGadget       wxChoice (GtkComboBox)        items from AddGadgetItem
-//   ContainerGadget      wxPanel, raised border        always the border; becomes the parent
+//   ContainerGadget      wxPanel                       border from its flag; becomes the parent
 //   DateGadget           wxDatePickerCtrl              date N6 (the mask has no equivalent)
 //   EditorGadget         wxTextCtrl, multi-line        lines from AddGadgetItem
 //   ExplorerComboGadget  wxComboBox                    start path 5 as its text
@@ -94,7 +94,9 @@ wxString textOf(const Slots& s, int i) {
 
 // A label shown as written: the toolkit would take "&" as the mark of a keyboard mnemonic and
 // drop it, a PureBasic program shows it.
-wxString labelOf(const Slots& s, int i) { return wxControl::EscapeMnemonics(textOf(s, i)); }
+wxString labelOf(const Slots& s, int i) {
+    return wxControl::EscapeMnemonics(textOf(s, i));
+}
 
 wxColour colourOf(int32_t rgb) {
     return wxColour(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
@@ -195,8 +197,14 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         case PreviewKind::ComboBox:
             if (has("#pb_combobox_editable")) return new wxComboBox(parent, wxID_ANY);
             return new wxChoice(parent, wxID_ANY);
-        case PreviewKind::Container:
-            return new wxPanel(parent, wxID_ANY, noPos, noSize, wxBORDER_RAISED | wxTAB_TRAVERSAL);
+        case PreviewKind::Container: {
+            // Borderless unless the line asks for a border, as in the running program.
+            long border = wxBORDER_NONE;
+            if (has("#pb_container_raised")) border = wxBORDER_RAISED;
+            if (has("#pb_container_flat") || has("#pb_container_single")) border = wxBORDER_SIMPLE;
+            if (has("#pb_container_double")) border = wxBORDER_SUNKEN;
+            return new wxPanel(parent, wxID_ANY, noPos, noSize, border | wxTAB_TRAVERSAL);
+        }
         case PreviewKind::Date:
             return makeDate(parent, s, 6);
         case PreviewKind::Editor:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "form/form_names.h"
 #include "form/number_text.h"
 #include "form/text_util.h"
 
@@ -57,8 +58,9 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && asciiLower(a) == asciiLower(b);
 }
 
-const std::string& identifierOf(const sElement& e) {
-    return e.Parameters.empty() ? kEmpty : e.Parameters.front().Value;
+// The name items, columns and splitters use: a #PB_Any gadget is known by its variable.
+std::string identifierOf(const sElement& e) {
+    return elementName(e);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST_F(NestingTest, ContainersPanelTabsAndScrollAreasBecomeTheParent) {
          "ButtonGadget(#Last, 400, 50, 80, 25, \"last\")\n");
     auto* box = dynamic_cast<wxPanel*>(control("#Box"));
     ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(box->HasFlag(wxBORDER_RAISED));  // always the dialog-frame border
+    EXPECT_TRUE(box->HasFlag(wxBORDER_SIMPLE));  // #PB_Container_Flat
     EXPECT_EQ(box->GetParent(), frame());
     EXPECT_EQ(control("#InBox")->GetParent(), box);
     EXPECT_EQ(control("#InBox")->GetPosition(), wxPoint(5, 6));
@@ -75,6 +75,7 @@ TEST_F(NestingTest, UnbalancedCodeLeavesTheParentWhereTheCodeLeftIt) {
          "CloseGadgetList()\n"
          "ButtonGadget(#B, 1, 1, 50, 20, \"b\")\n");
     EXPECT_EQ(control("#B")->GetParent(), control("#Outer"));
+    EXPECT_EQ(control("#Outer")->GetBorder(), wxBORDER_NONE);  // no border flag: borderless
     // The next reading starts again in the window: the old containers are gone.
     read(std::string(kWindow) + "ButtonGadget(#Fresh, 1, 1, 50, 20, \"b\")\n");
     EXPECT_EQ(control("#Fresh")->GetParent(), frame());
