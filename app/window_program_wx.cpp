@@ -105,6 +105,7 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     if (!keywords.ok) {
         err << "tessaly: no keyword table (" << keywords.error << "); no call is recognised\n";
     }
+    reportKeywordNote(keywords, err);
 
     // Outlives the toolkit: the text it keeps is handed over after the toolkit has shut down.
     WxClipboard clipboard;
