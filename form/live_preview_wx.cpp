@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "app/utf8_wx.h"
 #include "form/column_list_wx.h"
 #include "form/preview_controls_wx.h"
 
@@ -182,10 +183,10 @@ void LivePreview::windowRule(sElement& element) {
             frame->SetClientSize(windowWidth(slots_), windowHeight(slots_));
         }
     } else if (ignored) {
-        makeFrame(wxString::FromUTF8(slots_.text(5)), 0, 0, desktop.x, desktop.y,
+        makeFrame(toWx(slots_.text(5)), 0, 0, desktop.x, desktop.y,
                   windowStyle(element.Code));
     } else {
-        makeFrame(wxString::FromUTF8(slots_.text(5)), slots_.number(1), slots_.number(2),
+        makeFrame(toWx(slots_.text(5)), slots_.number(1), slots_.number(2),
                   windowWidth(slots_), windowHeight(slots_), windowStyle(element.Code));
     }
     element.Gadget = window_;
@@ -223,7 +224,7 @@ void LivePreview::itemRule(const ElementList& list) {
     wxWindow* target = previewControl(findTarget(list, slots_.text(0), kItemTargets));
     if (!target) return;  // not found, or not built yet: nothing to add to
     const int pos = slots_.number(1);
-    const wxString text = wxString::FromUTF8(slots_.text(2));
+    const wxString text = toWx(slots_.text(2));
     if (auto* columns = dynamic_cast<ColumnList*>(target)) {
         columns->addRow(pos, text);
     } else if (auto* tabs = dynamic_cast<wxNotebook*>(target)) {
@@ -248,7 +249,7 @@ void LivePreview::columnRule(const ElementList& list) {
         dynamic_cast<ColumnList*>(previewControl(findTarget(list, slots_.text(0), kColumnTargets)));
     // An explorer list is shown as a folder tree, which has no columns to add to.
     if (!columns) return;
-    columns->addColumn(slots_.number(1), wxString::FromUTF8(slots_.text(2)), slots_.size(3));
+    columns->addColumn(slots_.number(1), toWx(slots_.text(2)), slots_.size(3));
 }
 
 void LivePreview::splitterRule(sElement& element, const ElementList& list, wxWindow* parent) {

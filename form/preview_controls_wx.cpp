@@ -27,6 +27,7 @@
 
 #include <algorithm>
 
+#include "app/utf8_wx.h"
 #include "form/column_list_wx.h"
 
 namespace tessaly {
@@ -89,7 +90,7 @@ namespace {
 constexpr int kMaxFolders = 200;
 
 wxString textOf(const Slots& s, int i) {
-    return wxString::FromUTF8(s.text(i));
+    return toWx(s.text(i));
 }
 
 // A label shown as written: the toolkit would take "&" as the mark of a keyboard mnemonic and
