@@ -183,11 +183,10 @@ void LivePreview::windowRule(sElement& element) {
             frame->SetClientSize(windowWidth(slots_), windowHeight(slots_));
         }
     } else if (ignored) {
-        makeFrame(toWx(slots_.text(5)), 0, 0, desktop.x, desktop.y,
-                  windowStyle(element.Code));
+        makeFrame(toWx(slots_.text(5)), 0, 0, desktop.x, desktop.y, windowStyle(element.Code));
     } else {
-        makeFrame(toWx(slots_.text(5)), slots_.number(1), slots_.number(2),
-                  windowWidth(slots_), windowHeight(slots_), windowStyle(element.Code));
+        makeFrame(toWx(slots_.text(5)), slots_.number(1), slots_.number(2), windowWidth(slots_),
+                  windowHeight(slots_), windowStyle(element.Code));
     }
     element.Gadget = window_;
     host_.installShortcuts(previewFrame());
@@ -296,8 +295,8 @@ wxBitmap LivePreview::imageFor(PreviewKind kind, const wxSize& size, sElement& e
     // All OpenGL gadgets share the one picture; each shows it at its own size, and the shared
     // image holds the size of the last one.
     element.Image = pictureNumber_;
-    if (size.x <= 0 || size.y <= 0) return wxNullBitmap;
-    const wxBitmap image(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
+    const wxBitmap image = scaledPicture(picture_, size.x, size.y);
+    if (!image.IsOk()) return wxNullBitmap;
     registry_.setImage(pictureNumber_, image);
     return image;
 }
