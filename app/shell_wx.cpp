@@ -335,6 +335,10 @@ void Shell::activateMainWindow() {
     frame_->Raise();
 }
 
+void Shell::showNote(const std::string& text) {
+    mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(" " + text));
+}
+
 int32_t Shell::appendPickerEntry(const std::string& text, int32_t listIndex) {
     auto* picker = mainControl<wxChoice>(kPicker);
     return picker->Append(toWx(text), reinterpret_cast<void*>(intptr_t(listIndex)));

@@ -136,8 +136,14 @@ void LivePreview::build(ElementList& list) {
     for (int32_t image : images_) registry_.freeImage(image);
     images_.clear();
 
+    nestingCapped_ = false;
     KeepCurrent keep(list);
     for (int i = 0; i < list.count(); ++i) buildElement(list, i);
+    if (nestingCapped_) {
+        host_.showNote("Gadget lists nested deeper than " +
+                       std::to_string(ParentStacks::kMaxDepth) + " levels are shown inside the " +
+                       std::to_string(ParentStacks::kMaxDepth) + "th");
+    }
 }
 
 void LivePreview::buildElement(ElementList& list, int index) {
@@ -324,7 +330,9 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
     control->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
     element.Gadget = registry_.addControl(control);
     if (kind == PreviewKind::Button) element.Created = 1;
-    if (opensGadgetList(kind)) parents_.open(ParentRef{false, element.Gadget});
+    if (opensGadgetList(kind) && !parents_.open(ParentRef{false, element.Gadget})) {
+        nestingCapped_ = true;
+    }
 }
 
 }  // namespace tessaly

@@ -28,6 +28,8 @@ class LivePreviewHost {
     virtual void installShortcuts(wxTopLevelWindow* window) = 0;
     // Gives a newly opened preview window the program's window handlers (close, size).
     virtual void adoptWindow(wxTopLevelWindow* window) = 0;
+    // Tells the user something about the preview in the status line (at most once a reading).
+    virtual void showNote(const std::string& text) = 0;
 };
 
 // Builds the live preview: the preview window and one native control per gadget element, nested
@@ -81,6 +83,7 @@ class LivePreview {
     wxImage picture_;
     int32_t pictureNumber_ = 0;
     std::vector<int32_t> images_;  // placeholder images of the current reading
+    bool nestingCapped_ = false;   // a gadget list of this reading was nested too deep
 };
 
 }  // namespace tessaly
