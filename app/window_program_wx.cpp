@@ -1,5 +1,6 @@
 #include <wx/app.h>
 #include <wx/init.h>
+#include <wx/timer.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "app/clipboard_wx.h"
 #include "app/registry_wx.h"
 #include "app/shell_wx.h"
+#include "app/stop_signals.h"
 #include "app/window_program.h"
 #include "form/keywords.h"
 #include "form/read_file.h"
@@ -17,6 +19,9 @@
 namespace tessaly {
 
 namespace {
+
+// How often the program looks for a stop signal.
+constexpr int kStopPollMs = 50;
 
 // GLib's log level bits (GLogLevelFlags), without its headers.
 constexpr int kGLogLevelCritical = 1 << 3;
@@ -42,10 +47,16 @@ class TessalyApp : public wxApp {
         edits_ = makeEditHooks(*shell_);
         shell_->setEditHooks(edits_.get());
         shell_->start(fileText_);
+        // A stop signal ends the program as Escape does; its handler can only leave a note.
+        stopPoll_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+            if (stopRequested()) shell_->quit();
+        });
+        stopPoll_.Start(kStopPollMs);
         return true;
     }
 
     int OnExit() override {
+        stopPoll_.Stop();
         // The windows' handlers call into the shell: the windows go first, while the shell
         // still exists, then the registry's images, while the toolkit still exists.
         for (wxWindow* w : wxTopLevelWindows) w->Destroy();
@@ -62,6 +73,7 @@ class TessalyApp : public wxApp {
     WxClipboard& clipboard_;
     std::unique_ptr<Shell> shell_;
     std::unique_ptr<EditHooks> edits_;
+    wxTimer stopPoll_;
 };
 
 // A failed toolkit assertion is reported on standard error; the default would open a modal
@@ -107,6 +119,7 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     }
     reportKeywordNote(keywords, err);
 
+    installStopSignalHandlers();
     // Outlives the toolkit: the text it keeps is handed over after the toolkit has shut down.
     WxClipboard clipboard;
     wxSetAssertHandler(reportToolkitAssert);
