@@ -12,6 +12,7 @@
 
 #include "app/main_layout.h"
 #include "app/main_window_wx.h"
+#include "app/picker_batch_wx.h"
 #include "app/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
 #include "app/utf8_wx.h"
@@ -313,6 +314,7 @@ void Shell::openDefaultWindow() {
 }
 
 void Shell::buildPreview(ElementList& list) {
+    const PickerBatch batch(mainControl<wxChoice>(kPicker));
     services_.preview->buildPreview(list, *this);
 }
 

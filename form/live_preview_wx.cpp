@@ -137,13 +137,19 @@ void LivePreview::build(ElementList& list) {
     images_.clear();
 
     nestingCapped_ = false;
+    gadgetsBuilt_ = 0;
     KeepCurrent keep(list);
     for (int i = 0; i < list.count(); ++i) buildElement(list, i);
+    std::string note;
     if (nestingCapped_) {
-        host_.showNote("Gadget lists nested deeper than " +
-                       std::to_string(ParentStacks::kMaxDepth) + " levels are shown inside the " +
-                       std::to_string(ParentStacks::kMaxDepth) + "th");
+        note = "Gadget lists nested deeper than " + std::to_string(ParentStacks::kMaxDepth) +
+               " levels are shown inside the " + std::to_string(ParentStacks::kMaxDepth) + "th";
     }
+    if (gadgetsBuilt_ >= kMaxGadgets) {
+        note += std::string(note.empty() ? "O" : "; o") + "nly the first " +
+                std::to_string(kMaxGadgets) + " gadgets are shown";
+    }
+    if (!note.empty()) host_.showNote(note);
 }
 
 void LivePreview::buildElement(ElementList& list, int index) {
@@ -311,6 +317,7 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
     wxWindow* parent = currentParent();
     // No window yet, or a panel before its first tab: there is no gadget list to add to.
     if (!parent || dynamic_cast<wxNotebook*>(parent)) return;
+    if (gadgetsBuilt_ >= kMaxGadgets) return;
     const wxPoint pos(slots_.number(1), slots_.number(2));
     const wxSize size(slots_.size(3), slots_.size(4));
 
@@ -329,6 +336,7 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
     if (!control) return;
     control->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
     element.Gadget = registry_.addControl(control);
+    ++gadgetsBuilt_;
     if (kind == PreviewKind::Button) element.Created = 1;
     if (opensGadgetList(kind) && !parents_.open(ParentRef{false, element.Gadget})) {
         nestingCapped_ = true;

@@ -37,6 +37,11 @@ class LivePreviewHost {
 // preview_controls_wx.cpp. Keeps the preview window from one reading to the next.
 class LivePreview {
   public:
+    // The most gadget controls one reading makes. The toolkit's work per control grows with the
+    // number of its siblings, so tens of thousands of gadgets would keep the program from
+    // answering for minutes; further gadgets stay in the picker without a control.
+    static constexpr int32_t kMaxGadgets = 2000;
+
     LivePreview(LivePreviewHost& host, Registry& registry, CodeEditorModule& editorModule);
 
     // The picture OpenGL gadgets show: the registry image decoded at start-up. Each OpenGL gadget
@@ -84,6 +89,7 @@ class LivePreview {
     int32_t pictureNumber_ = 0;
     std::vector<int32_t> images_;  // placeholder images of the current reading
     bool nestingCapped_ = false;   // a gadget list of this reading was nested too deep
+    int32_t gadgetsBuilt_ = 0;     // gadget controls made by this reading
 };
 
 }  // namespace tessaly
