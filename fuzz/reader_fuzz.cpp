@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the reader and the code writer. Checks, besides the sanitizers:
-// the code splits and joins back byte for byte, every element points into its own line, and
-// rewriting every listed element touches no other line and no line break.
+// the bytes survive the way through the toolkit's text, the code splits and joins back byte for
+// byte, every element points into its own line, and rewriting every listed element touches no
+// other line and no line break.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/utf8_text.h"
 #include "edit/code_writer.h"
 #include "form/code_text.h"
 #include "form/keywords.h"
@@ -47,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // The keyword loader must take any bytes too.
     (void)parseKeywordTable(text);
+
+    // Any bytes pass through the toolkit's text and come back unchanged, and what the toolkit
+    // gets holds no NUL.
+    const std::string shown = toToolkitUtf8(text);
+    check(shown.find('\0') == std::string::npos);
+    check(fromToolkitUtf8(shown) == text);
 
     CodeText code(text);
     check(code.text() == text);
