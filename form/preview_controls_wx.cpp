@@ -88,6 +88,11 @@ namespace tessaly {
 
 namespace {
 
+// The colour of an image gadget's placeholder.
+wxColour placeholderTan() {
+    return {210, 180, 140};
+}
+
 // Sub-folders listed by an explorer substitute; a real folder tree shows them lazily, the
 // preview only needs its first level.
 constexpr int kMaxFolders = 200;
@@ -147,8 +152,10 @@ wxSize boundedPictureSize(int32_t width, int32_t height) {
 // An image or OpenGL gadget: its picture stretched over the whole control, drawn when shown,
 // so that the control costs no memory for its size. Reads as an icon to assistive technologies,
 // as the toolkit's own image control does.
-wxWindow* makePictureView(wxWindow* parent, const wxBitmap& picture) {
+wxWindow* makePictureView(wxWindow* parent, const wxBitmap& picture, PreviewKind kind) {
     auto* view = new wxGenericStaticBitmap(parent, wxID_ANY, picture);
+    // Tan behind the tan picture: stretched far, its smoothed edges would blur into grey.
+    if (kind == PreviewKind::Image) view->SetBackgroundColour(placeholderTan());
     view->SetScaleMode(wxStaticBitmapBase::Scale_Fill);
     atk_object_set_role(gtk_widget_get_accessible(view->GetHandle()), ATK_ROLE_ICON);
     return view;
@@ -176,7 +183,8 @@ wxBitmap placeholderImage(int32_t width, int32_t height) {
     if (width <= 0 || height <= 0) return wxNullBitmap;
     const wxSize size = boundedPictureSize(width, height);
     wxImage image(size, false);
-    image.SetRGB(wxRect(size), 210, 180, 140);
+    image.SetRGB(wxRect(size), placeholderTan().Red(), placeholderTan().Green(),
+                 placeholderTan().Blue());
     return wxBitmap(image, 24);
 }
 
@@ -253,7 +261,7 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         }
         case PreviewKind::Image:
         case PreviewKind::OpenGL:
-            return makePictureView(parent, image);
+            return makePictureView(parent, image, kind);
         case PreviewKind::IPAddress:
             return new wxTextCtrl(parent, wxID_ANY, "127.0.0.1");
         case PreviewKind::ListIcon: {
