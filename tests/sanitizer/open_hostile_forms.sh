@@ -16,14 +16,17 @@ for form in "$folder"/*.pb; do
     "$program" "$form" >"$log" 2>&1 &
     pid=$!
     # The main window appears, the preview is built; Escape in the main window ends the program.
+    # Ending before any Escape was pressed counts as a failure.
     ended=""
+    pressed=early
     deadline=$((SECONDS + limit))
     while [ $SECONDS -lt $deadline ]; do
-        if ! kill -0 "$pid" 2>/dev/null; then ended=early; break; fi
+        if ! kill -0 "$pid" 2>/dev/null; then ended=$pressed; break; fi
         wid=$(xdotool search --name '^Tessaly 0\.87$' 2>/dev/null | head -n1)
         if [ -n "$wid" ]; then
             xdotool windowactivate --sync "$wid" >/dev/null 2>&1
             xdotool key Escape >/dev/null 2>&1
+            pressed=yes
         fi
         for _ in 1 2 3 4 5 6 7 8 9 10; do
             kill -0 "$pid" 2>/dev/null || { ended=yes; break; }
@@ -43,6 +46,7 @@ for form in "$folder"/*.pb; do
     ms=$((($(date +%s%N) - start) / 1000000))
     if [ "$status" -ne 0 ] || [ "$ended" = early ] ||
         grep -qE 'Sanitizer|runtime error:' "$log"; then
+        [ "$ended" = early ] && echo "FAIL $name: ended before Escape was pressed"
         echo "FAIL $name: status $status after ${ms} ms"
         tail -n 60 "$log"
         failed=1
