@@ -58,6 +58,10 @@ std::string usageText() {
       << "  tessaly [FILE]            open the window; the code comes from FILE or the clipboard\n"
       << "  tessaly --dump FILE       print how FILE is read, as JSON\n"
       << "  tessaly --format FILE     print FILE with every listed call line rewritten\n"
+      << "  tessaly --ide-file PATH [--ide-selection SEL]\n"
+      << "                            open the window on the selected lines of PATH (SEL as\n"
+      << "                            LINExCOLUMNxLINExCOLUMN, else all); IDE Update writes\n"
+      << "                            them back into PATH\n"
       << "\n"
       << "Options:\n"
       << "  --keywords PATH           use this keyword file instead of keywords.json\n"
@@ -75,6 +79,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     };
     bool modeGiven = false;
     bool onlyFiles = false;
+    bool ideSelectionGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (!onlyFiles && a == "--") {
@@ -95,6 +100,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         } else if (!onlyFiles && a == "--keywords") {
             if (i + 1 >= args.size()) return fail("--keywords needs a PATH");
             cl.keywordsPath = args[++i];
+        } else if (!onlyFiles && a == "--ide-file") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) return fail("--ide-file needs a PATH");
+            cl.ideFile = args[++i];
+        } else if (!onlyFiles && a == "--ide-selection") {
+            if (i + 1 >= args.size()) return fail("--ide-selection needs a SEL");
+            cl.ideSelection = args[++i];
+            ideSelectionGiven = true;
         } else if (!onlyFiles && a.size() > 1 && a[0] == '-') {
             return fail("unknown option " + a);
         } else {
@@ -102,6 +114,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
             cl.file = a;
         }
     }
+    if (ideSelectionGiven && cl.ideFile.empty()) return fail("--ide-selection needs --ide-file");
+    if (!cl.ideFile.empty() && modeGiven) return fail("--ide-file opens the window only");
+    if (!cl.ideFile.empty() && !cl.file.empty()) return fail("choose one of FILE and --ide-file");
     return cl;
 }
 

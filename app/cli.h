@@ -14,6 +14,8 @@ struct CommandLine {
     Mode mode = Mode::Window;
     std::string file;          // the form file (Dump, Format, and optionally Window)
     std::string keywordsPath;  // --keywords PATH; empty for the usual lookup
+    std::string ideFile;       // --ide-file PATH (Window): the IDE's copy of the source
+    std::string ideSelection;  // --ide-selection SEL: the IDE's selection in that copy
     std::string error;         // Mode::Error: what was wrong with the arguments
 };
 

@@ -10,13 +10,16 @@ namespace tessaly {
 class EditHooks {
   public:
     virtual ~EditHooks() = default;
+    // The main window exists now: connect to its controls. Called once, before the first reading.
+    virtual void attach() {}
     // Empties both pages (start of every reading).
     virtual void resetPages() {}
     // Makes element `listIndex` current and fills both pages (picker choice, end of a reading).
     virtual void showElement(int32_t /*listIndex*/) {}
-    // Shortcut items 1..8: nudge Y, X, Height or Width of the current element by one.
-    virtual void nudge(int32_t /*item*/) {}
-    // Rewrites the current element's line in the code view. Runs after every shortcut.
+    // Shortcut items 1..8: nudge Y, X, Height or Width of the current element by one. True when
+    // the element changed; only then are its line and its preview object updated.
+    virtual bool nudge(int32_t /*item*/) { return false; }
+    // Rewrites the current element's line in the code view. Runs after every nudge.
     virtual void writeCode() {}
     // Moves, sizes and relabels the current element's preview control. Runs after writeCode.
     virtual void applyEdits() {}

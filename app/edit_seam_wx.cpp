@@ -1,11 +1,40 @@
-// The pages' plug-in point: the parameter and flag pages replace makeEditHooks() with their own
-// implementation of EditHooks. The stand-in does nothing.
+// The pages' plug-in point: the Parameters and Flags pages, the code writer and the preview
+// updater, working on the shell's element list, code view and picker.
 #include "app/shell_wx.h"
+#include "edit/pages_wx.h"
 
 namespace tessaly {
 
-std::unique_ptr<EditHooks> makeEditHooks(Shell& /*shell*/) {
-    return std::make_unique<EditHooks>();
+namespace {
+
+class PagesHooks : public EditHooks, private PagesHost {
+  public:
+    explicit PagesHooks(Shell& shell) : shell_(shell), pages_(*this) {}
+
+    void attach() override { pages_.bind(); }
+    void resetPages() override { pages_.resetPages(); }
+    void showElement(int32_t listIndex) override { pages_.showElement(listIndex); }
+    bool nudge(int32_t item) override { return pages_.nudge(item); }
+    void writeCode() override { pages_.writeCode(); }
+    void applyEdits() override { pages_.applyEdits(); }
+
+  private:
+    ElementList& elements() override { return shell_.elements(); }
+    void replaceCodeLine(int32_t line, const std::string& text) override {
+        shell_.replaceCodeLine(line, text);
+    }
+    void setSelectedPickerText(const std::string& text) override {
+        shell_.setSelectedPickerText(text);
+    }
+
+    Shell& shell_;
+    EditPages pages_;
+};
+
+}  // namespace
+
+std::unique_ptr<EditHooks> makeEditHooks(Shell& shell) {
+    return std::make_unique<PagesHooks>(shell);
 }
 
 }  // namespace tessaly

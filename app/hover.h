@@ -18,7 +18,8 @@ struct HoverState {
     std::string name;    // its identifier as written in the code, empty for none
 };
 
-// A control's rectangle relative to its parent, or nothing when the number names no live control.
+// A control's rectangle in the preview window's client area, or nothing when the number names no
+// live control or the control cannot be seen.
 using GadgetRect = std::function<std::optional<Rect>(int32_t gadget)>;
 
 // The pointer position relative to a client area of width x height: both -1 when it lies

@@ -10,14 +10,17 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/ide_link.h"
 #include "app/main_layout.h"
 #include "app/main_window_wx.h"
+#include "app/message_box_wx.h"
 #include "app/picker_batch_wx.h"
+#include "app/press_watch_wx.h"
+#include "app/preview_geometry_wx.h"
 #include "app/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
 #include "app/utf8_wx.h"
 #include "edit/check_box_wx.h"
-#include "form/number_text.h"
 #include "tabbar/main_tab_bar.h"
 
 namespace tessaly {
@@ -34,24 +37,6 @@ template <typename T>
 T* mainControl(int32_t number) {
     return static_cast<T*>(Registry::instance().control(number));
 }
-
-// Sees every left-button press, native controls included, before they handle it.
-class ClickFilter : public wxEventFilter {
-  public:
-    explicit ClickFilter(Shell& shell) : shell_(shell) { wxEvtHandler::AddFilter(this); }
-    ~ClickFilter() override { wxEvtHandler::RemoveFilter(this); }
-
-    int FilterEvent(wxEvent& event) override {
-        if (event.GetEventType() == wxEVT_LEFT_DOWN) {
-            const wxPoint pointer = wxGetMousePosition();
-            shell_.selectAt(pointer.x, pointer.y);
-        }
-        return Event_Skip;
-    }
-
-  private:
-    Shell& shell_;
-};
 
 }  // namespace
 
@@ -74,7 +59,7 @@ Shell::Shell(KeywordTable keywords, ShellServices services)
 
 Shell::~Shell() {
     hoverTimer_.Stop();
-    clickFilter_.reset();
+    pressWatch_.reset();
 }
 
 // The toolkit is up and the keyword table loaded when this runs.
@@ -83,11 +68,14 @@ void Shell::start(const std::optional<std::string>& fileText) {
     placeholderPicture_ = loadPlaceholderPicture();
     // The desktop size is asked for when a preview window needs it; nothing to prepare here.
     frame_ = buildMainWindow(anchors_, [this](const wxString& tab) { showPageOfTab(tab); });
+    services_.edit->attach();
     installShortcuts(frame_);
     connect();
-    // A file given on the command line replaces the clipboard as the first code; with an editor
-    // link the editor's selection wins. Nothing is ever written back to the file.
-    if (fileText && editorHandle_ == 0) {
+    // A form file given on the command line replaces the clipboard as the first code; with an
+    // editor link the editor's selection wins. Nothing is ever written back to a form file.
+    if (link_ == Link::File) {
+        setCodeViewText(services_.ideFile->code());
+    } else if (fileText && link_ == Link::Clipboard) {
         setCodeViewText(*fileText);
     } else {
         setCodeViewText(services_.clipboard->getText());
@@ -97,20 +85,33 @@ void Shell::start(const std::optional<std::string>& fileText) {
     bindCommands();
     // The hover poll: the toolkit's loop waits for events, this timer adds the 20 ms beat.
     hoverTimer_.Start(20);
-    clickFilter_ = std::make_unique<ClickFilter>(*this);
+    // A press into the preview selects, also the press that activates it.
+    pressWatch_ = watchLeftPresses([this](int x, int y, wxWindow* topLevel) {
+        if (previewWindow_ != kWindow && topLevel == Registry::instance().window(previewWindow_)) {
+            selectAt(x, y);
+        }
+    });
 }
 
 void Shell::connect() {
-    editorHandle_ = uint32_t(numberTextAsInt32(services_.getEnv("PB_TOOL_Scintilla")));
+    if (services_.ideFile) {
+        link_ = Link::File;
+        showIdeUpdateInsteadOfPaste();
+        return;
+    }
+    editorHandle_ = editorHandleFrom(services_.getEnv(kEditorVariable));
     // Without a link that can reach the editor, the editor mode would empty the user's
     // clipboard and end with nothing pasted: stay with the clipboard then.
     if (!services_.editor->canReachEditors()) editorHandle_ = 0;
     if (editorHandle_ == 0) return;
-    // An editor that copies nothing must leave an empty clipboard, not older content.
-    services_.clipboard->putText("");
+    link_ = Link::Editor;
+    showIdeUpdateInsteadOfPaste();
+    askEditorForSelection(*services_.clipboard, *services_.editor, editorHandle_);
+}
+
+void Shell::showIdeUpdateInsteadOfPaste() {
     Registry::instance().control(kPasteButton)->Hide();
     Registry::instance().control(kIdeUpdateButton)->Show();
-    services_.editor->sendCopy(editorHandle_);
 }
 
 void Shell::bindCommands() {
@@ -130,15 +131,21 @@ void Shell::bindCommands() {
         showEntry(entry);
         Registry::instance().control(kNameField)->SetFocus();
     });
-    adoptWindow(frame_);
+    frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { quit(); });
+    frame_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        // The minimum was turned into an outer size with the frame's decorations guessed before
+        // the window manager framed it; now they are known.
+        frame_->SetMinClientSize(wxSize(kMinWidth, kMinHeight));
+        onResize();
+        event.Skip();
+    });
 }
 
 void Shell::adoptWindow(wxTopLevelWindow* window) {
     window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { quit(); });
-    window->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
-        onResize();
-        event.Skip();
-    });
+    // Not passed on: the toolkit's own handler would stretch a lone gadget over the whole
+    // window, and every gadget keeps the place and size its line gives it.
+    window->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { onResize(); });
 }
 
 void Shell::installShortcuts(wxTopLevelWindow* window) {
@@ -173,10 +180,12 @@ void Shell::onShortcut(int32_t window, int32_t item) {
         quit();
         return;
     }
-    if (item >= 1 && item <= 8) services_.edit->nudge(item);
-    // Every shortcut, matched or not, ends with the code written and the preview updated.
-    services_.edit->writeCode();
-    services_.edit->applyEdits();
+    // A shortcut that changed nothing writes nothing: rewriting the line unasked would reformat
+    // the user's code.
+    if (item >= 1 && item <= 8 && services_.edit->nudge(item)) {
+        services_.edit->writeCode();
+        services_.edit->applyEdits();
+    }
 }
 
 void Shell::quit() {
@@ -197,11 +206,26 @@ void Shell::copy() {
 }
 
 void Shell::ideUpdate() {
-    // The handle is read again: the value seen at start-up is not trusted for the last step.
-    const auto handle = uint32_t(numberTextAsInt32(services_.getEnv("PB_TOOL_Scintilla")));
-    if (handle == 0 || editorHandle_ == 0) return;
-    services_.clipboard->putText(codeViewText());
-    services_.editor->sendPaste(handle);
+    const std::string code = codeViewText();
+    if (link_ == Link::File) {
+        std::string reason;
+        const bool written = services_.ideFile->writeBack(code, reason);
+        // On the clipboard either way: after a failed write it is the user's only copy.
+        services_.clipboard->putText(code);
+        if (!written) {
+            showMessageBox("IDE Update", "The code could not be written to\n" +
+                                             services_.ideFile->path() + "\n(" + reason +
+                                             ").\n\nIt is on the clipboard: paste it by hand.");
+            return;
+        }
+        quit();
+        return;
+    }
+    if (link_ != Link::Editor) return;
+    // Read again and used as read: the value seen at start-up is not trusted for the last step.
+    const uint32_t handle = editorHandleFrom(services_.getEnv(kEditorVariable));
+    if (handle == 0) return;
+    pasteIntoEditor(*services_.clipboard, *services_.editor, handle, code);
     quit();
 }
 
@@ -241,7 +265,7 @@ void Shell::onHoverTimer() {
 }
 
 bool Shell::selectAt(int32_t screenX, int32_t screenY) {
-    if (!activePreview()) return false;
+    if (previewWindow_ == kWindow || !Registry::instance().window(previewWindow_)) return false;
     hoverAt(screenX, screenY);
     auto* picker = mainControl<wxChoice>(kPicker);
     if (hover_.index < 0 || hover_.index >= int32_t(picker->GetCount())) return false;
@@ -259,10 +283,11 @@ bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
     int32_t x = p.x;
     int32_t y = p.y;
     clipToClient(x, y, client.x, client.y);
-    const auto rectOf = [&registry](int32_t gadget) -> std::optional<Rect> {
-        const wxWindow* w = registry.control(gadget);
-        if (!w) return std::nullopt;
-        return Rect{w->GetPosition().x, w->GetPosition().y, w->GetSize().x, w->GetSize().y};
+    // Gadgets are hit-tested where they are seen in the window: a gadget in a container is
+    // offset by it and cut to it, one on a hidden panel tab is not there at all.
+    VisibleRects visible(window);
+    const auto rectOf = [&registry, &visible](int32_t gadget) -> std::optional<Rect> {
+        return visible.of(registry.control(gadget));
     };
     if (!updateHover(hover_, x, y, list_, rectOf)) return false;
     const std::string text = statusLineText(hover_.lastX, hover_.lastY, hover_.name);
@@ -282,6 +307,22 @@ std::string Shell::codeViewText() const {
 
 void Shell::setCodeViewText(const std::string& text) {
     mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
+}
+
+void Shell::replaceCodeLine(int32_t line, const std::string& text) {
+    auto* view = mainControl<wxTextCtrl>(kCodeView);
+    // The toolkit finds a line's start without walking the text before it; the line's own text
+    // gives its length without its break (which may be two characters, CR LF).
+    const long from = view->XYToPosition(0, line);
+    if (from < 0) return;
+    const long length = long(view->GetLineText(line).length());
+    view->Replace(from, from + length, toWx(text));
+}
+
+void Shell::setSelectedPickerText(const std::string& text) {
+    auto* picker = mainControl<wxChoice>(kPicker);
+    const int entry = picker->GetSelection();
+    if (entry != wxNOT_FOUND) picker->SetString(unsigned(entry), toWx(text));
 }
 
 // Steps of a reading.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <wx/eventfilter.h>
 #include <wx/frame.h>
 #include <wx/timer.h>
 
@@ -14,6 +13,8 @@
 #include "app/clipboard.h"
 #include "app/edit_hooks.h"
 #include "app/hover.h"
+#include "app/ide_file.h"
+#include "app/press_watch_wx.h"
 #include "app/preview_host_wx.h"
 #include "app/view_code.h"
 #include "form/keywords.h"
@@ -27,6 +28,8 @@ struct ShellServices {
     Clipboard* clipboard = nullptr;  // required
     EditHooks* edit = nullptr;       // pages, code writer, preview update
     EditorLink* editor = nullptr;    // the code editor that started us, if any
+    // --ide-file: the code comes from this file's selected lines and IDE Update writes it back.
+    std::optional<IdeFile> ideFile;
     std::unique_ptr<PreviewBuilder> preview;
     // Ends the program; the shell has already done its own clean-up when it calls this.
     std::function<void()> endProgram;
@@ -42,8 +45,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     ~Shell() override;
 
     // Start-up, in order: builds the main window (anchors, minimum size), registers the
-    // shortcuts, connects to the editor, puts the first code into the code view (fileText when
-    // given, else the clipboard's) and reads it, stores the full width and binds the handlers.
+    // shortcuts, connects to the editor, puts the first code into the code view (the IDE file's
+    // selected lines, else the editor's selection, else fileText when given, else the
+    // clipboard's) and reads it, stores the full width and binds the handlers.
     void start(const std::optional<std::string>& fileText);
 
     // Commands.
@@ -57,16 +61,18 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void quit();
     // Shows the page of the tab with this text ("Parameters" or "Flags"); other texts do nothing.
     void showPageOfTab(const wxString& tabText);
-    // The code editor's Update command: code onto the clipboard, paste into the editor, quit.
+    // The IDE Update command. With an IDE file: writes the code into the file, puts it on the
+    // clipboard and quits; a file that cannot be written is reported and the tool stays open.
+    // With an editor: code onto the clipboard, paste into the editor, quit. Otherwise nothing.
     void ideUpdate();
 
     // One hover-poll step with the pointer at screen position (x, y). Returns true when the
     // status line was rewritten.
     bool hoverAt(int32_t screenX, int32_t screenY);
 
-    // Selection by click: a left-button press at screen position (x, y) in the active preview
-    // window brings the hover state up to date and, when a gadget is hovered, selects its picker
-    // entry and shows its element. Returns true when an element was selected.
+    // Selection by click: a left-button press at screen position (x, y) in the preview window
+    // brings the hover state up to date and, when a gadget is hovered, selects its picker entry
+    // and shows its element. Returns true when an element was selected.
     bool selectAt(int32_t screenX, int32_t screenY);
 
     // Replaces the pages, writer and preview updater (nullptr: the do-nothing defaults).
@@ -74,6 +80,11 @@ class Shell : public ReadFormHooks, public PreviewHost {
 
     // Reads the code view into the element list and rebuilds picker, pages and preview.
     void readCodeView();
+    // Replaces the text of code line `line` (0-based) in the code view and keeps its line break.
+    // Costs the length of the line, not of the code. A line the view does not have is ignored.
+    void replaceCodeLine(int32_t line, const std::string& text);
+    // Gives the element picker's selected entry a new text.
+    void setSelectedPickerText(const std::string& text);
 
     wxFrame* mainWindow() const { return frame_; }
     ElementList& elements() { return list_; }
@@ -102,7 +113,11 @@ class Shell : public ReadFormHooks, public PreviewHost {
     int32_t placeholderPicture() const override { return placeholderPicture_; }
 
   private:
+    // Where the code came from and where IDE Update sends it; decided once, at start-up.
+    enum class Link { Clipboard, Editor, File };
+
     void connect();
+    void showIdeUpdateInsteadOfPaste();
     void bindCommands();
     void onHoverTimer();
     // Makes the element that picker entry `entry` names current and shows it on the pages.
@@ -122,10 +137,11 @@ class Shell : public ReadFormHooks, public PreviewHost {
     HoverState hover_;
     wxFrame* frame_ = nullptr;
     wxTimer hoverTimer_;
-    std::unique_ptr<wxEventFilter> clickFilter_;
+    std::unique_ptr<PressWatch> pressWatch_;
     int32_t previewWindow_ = 0;
     int32_t placeholderPicture_ = 0;
     uint32_t editorHandle_ = 0;
+    Link link_ = Link::Clipboard;
     bool quitting_ = false;
 };
 

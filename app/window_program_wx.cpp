@@ -9,6 +9,10 @@
 #include <ostream>
 
 #include "app/clipboard_wx.h"
+#ifdef _WIN32
+#include "app/editor_link_win32.h"
+#endif
+#include "app/ide_file.h"
 #include "app/registry_wx.h"
 #include "app/shell_wx.h"
 #include "app/stop_signals.h"
@@ -29,8 +33,13 @@ constexpr int kGLogLevelWarning = 1 << 4;
 
 class TessalyApp : public wxApp {
   public:
-    TessalyApp(KeywordTable keywords, std::optional<std::string> fileText, WxClipboard& clipboard)
-        : keywords_(std::move(keywords)), fileText_(std::move(fileText)), clipboard_(clipboard) {}
+    TessalyApp(KeywordTable keywords, std::optional<std::string> fileText,
+               std::optional<IdeFile> ideFile, Clipboard& clipboard, EditorLink* editor)
+        : keywords_(std::move(keywords)),
+          fileText_(std::move(fileText)),
+          ideFile_(std::move(ideFile)),
+          clipboard_(clipboard),
+          editor_(editor) {}
 
     // The command line was read before the toolkit started; wxApp must not parse it again.
     bool OnInit() override {
@@ -39,6 +48,8 @@ class TessalyApp : public wxApp {
         GTKSuppressDiagnostics(kGLogLevelCritical | kGLogLevelWarning);
         ShellServices services;
         services.clipboard = &clipboard_;
+        services.editor = editor_;
+        services.ideFile = std::move(ideFile_);
         services.endProgram = [] {
             for (wxWindow* w : wxTopLevelWindows) w->Destroy();
             wxTheApp->ExitMainLoop();
@@ -70,7 +81,9 @@ class TessalyApp : public wxApp {
   private:
     KeywordTable keywords_;
     std::optional<std::string> fileText_;
-    WxClipboard& clipboard_;
+    std::optional<IdeFile> ideFile_;
+    Clipboard& clipboard_;
+    EditorLink* editor_;
     std::unique_ptr<Shell> shell_;
     std::unique_ptr<EditHooks> edits_;
     wxTimer stopPoll_;
@@ -96,15 +109,25 @@ bool hasDisplay() {
 
 int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const char* argv0,
                      std::ostream& err) {
+    // Files are read before anything else: one that cannot be read ends the program at once.
     std::optional<std::string> fileText;
+    std::optional<IdeFile> ideFile;
+    std::string error;
     if (!cl.file.empty()) {
         std::string text;
-        std::string error;
         if (!readWholeFile(cl.file, text, error)) {
             err << "tessaly: cannot read '" << cl.file << "': " << error << "\n";
             return 2;
         }
         fileText = std::move(text);
+    }
+    if (!cl.ideFile.empty()) {
+        IdeFile file;
+        if (!file.load(cl.ideFile, cl.ideSelection, error)) {
+            err << "tessaly: cannot read '" << cl.ideFile << "': " << error << "\n";
+            return 2;
+        }
+        ideFile = std::move(file);
     }
     if (!hasDisplay()) {
         err << "tessaly: no display to open the window on (DISPLAY is not set).\n"
@@ -120,11 +143,20 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     reportKeywordNote(keywords, err);
 
     installStopSignalHandlers();
+#ifdef _WIN32
+    // The IDE's editor is reached by window messages; the clipboard is the system's own.
+    Win32Clipboard clipboard;
+    Win32EditorLink editorLink;
+    EditorLink* editor = &editorLink;
+#else
     // Outlives the toolkit: the text it keeps is handed over after the toolkit has shut down.
     WxClipboard clipboard;
+    EditorLink* editor = nullptr;  // an editor's window id means nothing to another process here
+#endif
     wxSetAssertHandler(reportToolkitAssert);
     wxApp::GTKAllowDiagnosticsControl();  // before the toolkit starts, see OnInit
-    wxApp::SetInstance(new TessalyApp(std::move(keywords.table), std::move(fileText), clipboard));
+    wxApp::SetInstance(new TessalyApp(std::move(keywords.table), std::move(fileText),
+                                      std::move(ideFile), clipboard, editor));
     int argc = 1;
     char* argv[] = {const_cast<char*>(argv0), nullptr};
     if (!wxEntryStart(argc, argv)) {
@@ -139,7 +171,9 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     }
     wxTheApp->OnExit();
     wxEntryCleanup();
+#ifndef _WIN32
     clipboard.handOverAfterShutdown();
+#endif
     return status;
 }
 

@@ -1,33 +1,30 @@
 #include "edit/code_writer.h"
 
+#include <algorithm>
 #include <string_view>
 
+#include "form/call_text.h"
 #include "form/text_util.h"
 
 namespace tessaly {
 
 namespace {
 
-// What followed the closing ")" of the element's argument text in the line as read: the last
-// ")" of the line for a named-parameter call, the first one for a positional call. Nothing when
-// that ")" does not stand behind the call name (the line has no ")" of its own for the call).
-std::string_view tailBehindCall(const sElement& element) {
-    const std::string_view code = element.Code;
-    const size_t at = element.Sort == kSortPositional ? code.find(')') : code.rfind(')');
-    if (at == std::string_view::npos) return {};
-    const size_t nameStart = element.Position > 0 ? size_t(element.Position - 1) : 0;
-    if (at < nameStart + element.KeyWord.size()) return {};
-    return code.substr(at + 1);
-}
-
-}  // namespace
-
-std::string buildCall(const sElement& element) {
+// The call text. `open`: the line as read never closed the call's list; then nothing is added
+// behind the last entry that has a value, since an unclosed string there would swallow it.
+std::string callText(const sElement& element, bool open) {
+    // Only a trailing run of empty optional entries is left out: leaving out one in the middle
+    // would move the later arguments up into its place.
+    const auto& params = element.Parameters;
+    size_t written = params.size();
+    while (written > 0 && trimSpaces(params[written - 1].Value).empty() &&
+           (open || params[written - 1].Mandatory == 0)) {
+        --written;
+    }
     std::string call = element.KeyWord + "(";
-    bool wroteAny = false;
-    for (const sParameter& p : element.Parameters) {
-        if (trimSpaces(p.Value).empty() && p.Mandatory == 0) continue;
-        if (wroteAny) call += ", ";
+    for (size_t i = 0; i < written; ++i) {
+        const sParameter& p = params[i];
+        if (i > 0) call += ", ";
         if (p.Type == kTypePlain) {
             call += p.Value;
         } else {
@@ -35,18 +32,29 @@ std::string buildCall(const sElement& element) {
             call += p.Value;
             call += '"';
         }
-        wroteAny = true;
     }
-    call += ')';
+    if (!open) call += ')';
     return call;
 }
 
+}  // namespace
+
+std::string buildCall(const sElement& element) {
+    return callText(element, false);
+}
+
 std::string buildLine(const sElement& element) {
-    const size_t prefixLength =
-        element.Position > 1 ? std::min(size_t(element.Position - 1), element.Code.size()) : 0;
-    std::string line = element.Code.substr(0, prefixLength);
-    line += buildCall(element);
-    line += tailBehindCall(element);
+    const std::string& code = element.Code;
+    const size_t nameBegin =
+        element.Position > 1 ? std::min(size_t(element.Position - 1), code.size()) : 0;
+    const MaskedLine masked(code);
+    const CallSpan span = callAt(masked, nameBegin, element.KeyWord.size());
+
+    std::string line = code.substr(0, nameBegin);
+    // A call whose list was never closed is written without its ")": closing it inside an
+    // unclosed string would make the line grow on every rewrite.
+    line += callText(element, span.opened && !span.closed);
+    line.append(code, span.tail());
     return line;
 }
 

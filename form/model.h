@@ -18,7 +18,8 @@ inline constexpr int32_t kSortPositional = 2;  // item, column, close-list: argu
 // One argument of a call line.
 struct sParameter {
     std::string Name;   // from the keyword entry, markers removed; empty for positional calls
-    std::string Value;  // the argument as read: trimmed, double quotes removed
+    std::string Value;  // the argument as written, trimmed; a string literal of a text entry
+                        // without its quotes
     int32_t Type = 0;   // kTypeText, kTypePlain, or 0 for positional calls
     uint8_t Mandatory = 0;
 };

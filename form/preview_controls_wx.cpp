@@ -195,10 +195,11 @@ wxBitmap scaledPicture(const wxImage& picture, int32_t width, int32_t height) {
 }
 
 void refitGadgetPicture(Registry& registry, int32_t imageNumber, wxWindow* control, int32_t width,
-                        int32_t height) {
+                        int32_t height, const wxImage& source) {
     const wxBitmap* now = registry.image(imageNumber);
     if (!now || !now->IsOk()) return;
-    const wxBitmap picture = scaledPicture(now->ConvertToImage(), width, height);
+    const wxBitmap picture =
+        scaledPicture(source.IsOk() ? source : now->ConvertToImage(), width, height);
     if (!picture.IsOk()) return;
     registry.setImage(imageNumber, picture);
     if (auto* view = dynamic_cast<wxStaticBitmapBase*>(control)) {

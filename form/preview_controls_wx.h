@@ -41,11 +41,11 @@ wxBitmap placeholderImage(int32_t width, int32_t height);
 wxBitmap scaledPicture(const wxImage& picture, int32_t width, int32_t height);
 
 // For an edit that resized an image or OpenGL gadget to width x height: replaces image
-// `imageNumber` by its own picture scaled to the new size (bounded as above) and shows it on the
-// gadget's control. An image gadget's tan stays tan; the OpenGL gadgets' shared picture takes
-// this size, as the last resize wins. Does nothing for a size of 0, an image number that names no
-// image, or a control that shows no picture.
+// `imageNumber` by `source` (when valid; else by what that image holds now) scaled to the new
+// size, bounded as above, and shows it on the gadget's control. An image gadget's tan stays tan;
+// the OpenGL gadgets' shared picture takes this size, as the last resize wins. Does nothing for a
+// size of 0, an image number that names no image, or a control that shows no picture.
 void refitGadgetPicture(Registry& registry, int32_t imageNumber, wxWindow* control, int32_t width,
-                        int32_t height);
+                        int32_t height, const wxImage& source = wxImage());
 
 }  // namespace tessaly

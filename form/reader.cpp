@@ -3,32 +3,19 @@
 #include <string>
 #include <vector>
 
+#include "form/call_text.h"
 #include "form/text_util.h"
 
 namespace tessaly {
 
 namespace {
 
-// Argument text: from behind the line's first "(" to `close` (1-based, exclusive), double quotes
-// removed. A close of 0 means the line has no ")": the text then runs to the end of the line.
-std::string argumentText(std::string_view line, size_t close) {
-    const size_t open = findPosition(line, "(");
-    if (open == 0) return {};
-    if (close == 0) close = line.size() + 1;
-    if (close <= open + 1) return {};
-    return removeChar(line.substr(open, close - open - 1), '"');
-}
-
-size_t lastPosition(std::string_view line, char c) {
-    const size_t at = line.rfind(c);
-    return at == std::string_view::npos ? 0 : at + 1;
-}
-
-void readNamedParameters(const sKeyWord& kw, std::string_view line, sElement& element,
-                         std::string& searchText) {
+// The named entries of a keyword's Item template: the first two fields are not parameters.
+std::vector<sParameter> namedEntries(const sKeyWord& kw) {
+    std::vector<sParameter> entries;
     const std::vector<std::string_view> names = splitFields(kw.Item);
     for (size_t j = 2; j < names.size(); ++j) {
-        sParameter& p = element.Parameters.emplace_back();
+        sParameter& p = entries.emplace_back();
         // Spaces and double quotes around a name do not count, in whichever order they stand.
         std::string name(trimSpaces(removeChar(trimSpaces(names[j]), '"')));
         if (name.ends_with("$?")) {
@@ -49,29 +36,56 @@ void readNamedParameters(const sKeyWord& kw, std::string_view line, sElement& el
         }
         p.Name = std::move(name);
     }
+    return entries;
+}
 
-    searchText = argumentText(line, lastPosition(line, ')'));
+// A text entry keeps the text of a plain string literal; anything else (a variable, an
+// expression, an escape string) is kept as written and written back as it stands.
+void assignValue(sParameter& p, std::string_view argument) {
+    std::string_view text;
+    if (p.Type == kTypeText && !argument.empty()) {
+        if (plainStringLiteral(argument, text)) {
+            p.Value = std::string(text);
+        } else {
+            p.Value = std::string(argument);
+            p.Type = kTypePlain;
+        }
+        return;
+    }
+    p.Value = std::string(argument);
+}
+
+void readNamedParameters(const std::vector<sParameter>& entries, std::string_view line,
+                         const CallSpan& span, const std::vector<std::string_view>& args,
+                         sElement& element) {
+    element.Parameters = entries;
     if (element.Parameters.empty()) return;
-    size_t at = 0;
-    for (std::string_view field : splitFields(searchText)) {
-        element.Parameters[at].Value = std::string(trimSpaces(field));
-        if (at + 1 < element.Parameters.size()) ++at;
-    }
+    const size_t named = element.Parameters.size();
+    for (size_t j = 0; j < args.size() && j < named; ++j)
+        assignValue(element.Parameters[j], args[j]);
+    if (args.size() <= named) return;
+    // More arguments than entries: the last entry takes the rest of the list as written, so
+    // that nothing is lost when the line is written back.
+    sParameter& last = element.Parameters.back();
+    const size_t from = size_t(args[named - 1].data() - line.data());
+    last.Value = std::string(trimSpaces(line.substr(from, span.argsEnd - from)));
+    last.Type = kTypePlain;
 }
 
-void readPositionalParameters(std::string_view line, sElement& element, std::string& searchText) {
-    searchText = argumentText(line, findPosition(line, ")"));
-    for (std::string_view field : splitFields(searchText)) {
+void readPositionalParameters(const std::vector<std::string_view>& args, sElement& element) {
+    for (std::string_view argument : args) {
         sParameter& p = element.Parameters.emplace_back();
-        p.Value = std::string(trimSpaces(field));
+        std::string_view text;
+        p.Value = std::string(plainStringLiteral(argument, text) ? text : argument);
     }
 }
 
-// A keyword entry with its lower-cased name and name test, worked out once per reading.
+// A keyword entry with its lower-cased name and its empty named entries, worked out once per
+// reading.
 struct PreparedKeyword {
     const sKeyWord* entry;
-    std::string name;  // lower-cased call name
-    std::string call;  // the same followed by "("
+    std::string name;
+    std::vector<sParameter> entries;
 };
 
 std::vector<PreparedKeyword> prepare(const KeywordTable& table) {
@@ -79,39 +93,45 @@ std::vector<PreparedKeyword> prepare(const KeywordTable& table) {
     prepared.reserve(table.size());
     for (const sKeyWord& kw : table) {
         if (kw.KeyWord.empty()) continue;  // an entry without a name never matches
-        std::string name = asciiLower(kw.KeyWord);
-        prepared.push_back({&kw, name, name + "("});
+        prepared.push_back(
+            {&kw, asciiLower(kw.KeyWord),
+             kw.Sort != kSortPositional ? namedEntries(kw) : std::vector<sParameter>{}});
     }
     return prepared;
 }
 
+// Buffers reused from line to line.
+struct Scratch {
+    MaskedLine masked;
+    std::vector<std::string_view> args;
+};
+
 void scanPrepared(std::string_view line, int32_t lineNumber,
-                  const std::vector<PreparedKeyword>& table, ElementList& list) {
-    // The name test runs on the line without spaces, later on the argument text of a match.
-    std::string searchText = removeChar(line, ' ');
-    std::string lowerSearch = asciiLower(searchText);
-    std::string lowerLine;  // made on the first candidate only: most lines match nothing
-    const size_t comment = findPosition(line, ";");
+                  const std::vector<PreparedKeyword>& table, ElementList& list, Scratch& scratch) {
+    MaskedLine& masked = scratch.masked;
+    masked.assign(line);
+    if (masked.opens().empty()) return;  // most lines of a program hold no call at all
+    // Later entries are looked for only behind the "(" of the last call found, so a call
+    // nested in the arguments, or following on the same line, is found in table order.
+    size_t searchStart = 0;
+    CallSpan span;
     for (const PreparedKeyword& kw : table) {
-        if (lowerSearch.find(kw.call) == std::string::npos) continue;
-        if (lowerLine.empty()) lowerLine = asciiLower(line);
-        const size_t position = findPosition(lowerLine, kw.name);
-        if (position == 0) continue;
-        if (comment != 0 && comment < position) continue;  // commented out
+        if (!findCall(masked, kw.name, searchStart, span)) continue;
+        searchStart = span.argsBegin;
 
         sElement& element = list.append();
         element.Sort = kw.entry->Sort;
         element.Line = lineNumber;
-        element.Position = int32_t(position);
+        element.Position = int32_t(span.nameBegin + 1);
         element.Code = std::string(line);
         element.KeyWord = kw.entry->KeyWord;
         element.Flags = kw.entry->Flags;
+        splitArguments(line, masked, span, scratch.args);
         if (element.Sort != kSortPositional) {
-            readNamedParameters(*kw.entry, line, element, searchText);
+            readNamedParameters(kw.entries, line, span, scratch.args, element);
         } else {
-            readPositionalParameters(line, element, searchText);
+            readPositionalParameters(scratch.args, element);
         }
-        lowerSearch = asciiLower(searchText);
     }
 }
 
@@ -119,13 +139,17 @@ void scanPrepared(std::string_view line, int32_t lineNumber,
 
 void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& table,
               ElementList& list) {
-    scanPrepared(line, lineNumber, prepare(table), list);
+    Scratch scratch;
+    scanPrepared(line, lineNumber, prepare(table), list, scratch);
 }
 
 void scanLines(const CodeText& code, const KeywordTable& table, ElementList& list) {
     list.clear();
     const std::vector<PreparedKeyword> prepared = prepare(table);
-    for (int i = 0; i < code.lineCount(); ++i) scanPrepared(code.line(i), i, prepared, list);
+    Scratch scratch;
+    for (int i = 0; i < code.lineCount(); ++i) {
+        scanPrepared(code.line(i), i, prepared, list, scratch);
+    }
     list.first();
 }
 

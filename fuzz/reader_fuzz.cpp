@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the reader and the code writer. Checks, besides the sanitizers:
 // the bytes survive the way through the toolkit's text, the code splits and joins back byte for
-// byte, every element points into its own line, and rewriting every listed element touches no
-// other line and no line break.
+// byte, every element points into its own line, rewriting every listed element touches no other
+// line and no line break, keeps the bytes in front of and behind its call, and reading the
+// rewritten line gives the same values; and rewriting a whole text a second time changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 
 #include "app/utf8_text.h"
 #include "edit/code_writer.h"
+#include "form/call_text.h"
 #include "form/code_text.h"
 #include "form/keywords.h"
 #include "form/number_text.h"
@@ -71,14 +73,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const CodeText before = code;
     for (int i = 0; i < list.count(); ++i) {
-        if (list[i].Sort != kSortWindow && list[i].Sort != kSortGadget) continue;
+        const sElement& e = list[i];
+        if (e.Sort != kSortWindow && e.Sort != kSortGadget) continue;
         list.select(i);
         check(writeCode(list, code));
-        rewritten.insert(list[i].Line);
-        // The prefix in front of the call name stays as read.
-        const std::string& line = code.line(list[i].Line);
-        check(line.compare(0, size_t(list[i].Position - 1), list[i].Code, 0,
-                           size_t(list[i].Position - 1)) == 0);
+        rewritten.insert(e.Line);
+        // Alone, the rewrite keeps what stood in front of and behind the call...
+        const std::string line = buildLine(e);
+        const size_t front = size_t(e.Position - 1);
+        const size_t tail = callAt(MaskedLine(e.Code), front, e.KeyWord.size()).tail();
+        check(line.compare(0, front, e.Code, 0, front) == 0);
+        check(line.size() >= front + (e.Code.size() - tail));
+        check(line.compare(line.size() - (e.Code.size() - tail), std::string::npos, e.Code, tail) ==
+              0);
+        // ...and reads back into the same values.
+        ElementList again;
+        scanLine(line, e.Line, table(), again);
+        bool found = false;
+        for (const sElement& a : again) {
+            if (a.Position != e.Position) continue;
+            found = true;
+            check(a.KeyWord == e.KeyWord && a.Parameters.size() == e.Parameters.size());
+            for (size_t j = 0; j < a.Parameters.size(); ++j) {
+                check(a.Parameters[j].Value == e.Parameters[j].Value);
+                check(a.Parameters[j].Type == e.Parameters[j].Type);
+            }
+        }
+        check(found);
     }
     check(code.lineCount() == before.lineCount());
     for (int i = 0; i < code.lineCount(); ++i) {
@@ -86,7 +107,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!rewritten.count(i)) check(code.line(i) == before.line(i));
         check(code.line(i).find_first_of("\r\n") == std::string::npos);
     }
-    // Joining and splitting the result again gives the same lines.
-    check(CodeText(code.text()).lineCount() == code.lineCount());
+    // Rewriting the rewritten text changes nothing more.
+    ElementList second;
+    CodeText again(code.text());
+    scanLines(again, table(), second);
+    for (int i = 0; i < second.count(); ++i) {
+        if (second[i].Sort != kSortWindow && second[i].Sort != kSortGadget) continue;
+        second.select(i);
+        check(writeCode(second, again));
+    }
+    check(again.text() == code.text());
     return 0;
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_TESTS=OFF >/dev/null
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target tessaly
 if [ $# -eq 0 ]; then
   set -- examples/dialog.pb

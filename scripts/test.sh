@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite:
-# the unit, window and end-to-end tests; a sanitizer build of the whole program with its unit and
-# window tests and the hostile forms of tests/data opened in its window; a short fuzz run.
+# Installs what is missing, builds everything and runs the whole test suite: the unit, window and
+# end-to-end tests, the Windows editor link under Wine, a sanitizer build of the whole program with
+# its unit and window tests and the hostile forms of tests/data opened in its window, and a short
+# fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
-bash scripts/setup.sh
+bash scripts/setup.sh --tests
 
 echo "== build"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_TESTS=ON >/dev/null
 cmake --build build -j "$jobs"
 
 echo "== tests"
 (cd build && ctest --output-on-failure -j "$jobs" --timeout 300)
+
+echo "== the Windows editor link, cross-compiled and run under Wine"
+bash tests/win32/wine_test.sh "$root/build/win32"
 
 echo "== sanitizer build (ASan + UBSan) of the whole program"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BENCH=OFF \

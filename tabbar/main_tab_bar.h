@@ -15,7 +15,6 @@ inline constexpr int32_t kMainTabBarY = 42;
 inline constexpr int32_t kMainTabBarWidth = 285;
 inline constexpr int32_t kMainTabBarHeight = 28;
 inline constexpr uint32_t kMainTabBarFlags = BaseLine;
-inline constexpr int32_t kFlagsTabIndex = 1;
 inline constexpr Colour kMainWindowBackColor = rgba(203, 203, 203);
 inline constexpr Colour kMainTabFaceColor = rgba(153, 153, 153);
 inline constexpr Colour kMainTabTextColor = rgba(0, 0, 0);

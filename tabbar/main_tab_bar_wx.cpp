@@ -45,7 +45,14 @@ TabBarCanvas* createMainWindowTabBar(
 }
 
 void setMainFlagsTabDisabled(bool disabled) {
-    tabBarSetTabDisabled(kMainTabBarNumber, kFlagsTabIndex, disabled);
+    // The user may have dragged the tabs into another order: the Flags tab is found by its text.
+    const TabBar& bar = tabBarCanvas(kMainTabBarNumber)->bar().state();
+    for (int32_t i = 0; i < int32_t(bar.Tabs.size()); ++i) {
+        if (bar.Tabs[size_t(i)]->Text == kFlagsTabText) {
+            tabBarSetTabDisabled(kMainTabBarNumber, i, disabled);
+            return;
+        }
+    }
 }
 
 }  // namespace tessaly

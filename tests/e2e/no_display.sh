@@ -31,6 +31,14 @@ if [ "$status" -ne 2 ] || ! grep -q "cannot read '/nonexistent/form.pb'" <<<"$ou
     echo "FAIL: unreadable file gave status $status"
     exit 1
 fi
+# So is an IDE file that cannot be read.
+out=$(DISPLAY=:9999 "$program" --ide-file /nonexistent/source.pb --ide-selection 1x1x2x1 2>&1)
+status=$?
+echo "$out"
+if [ "$status" -ne 2 ] || ! grep -q "cannot read '/nonexistent/source.pb': No such file" <<<"$out"; then
+    echo "FAIL: unreadable IDE file gave status $status"
+    exit 1
+fi
 # The command-line modes still work without a display.
 env -u DISPLAY "$program" --dump "$form" >/dev/null || { echo "FAIL: --dump needs a display"; exit 1; }
 echo "ok"

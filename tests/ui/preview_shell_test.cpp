@@ -5,9 +5,13 @@
 
 #include <gtk/gtk.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "app/main_layout.h"
 #include "app/registry_wx.h"
 #include "form/live_preview_wx.h"
+#include "form/preview_rules.h"
 #include "ui_support.h"
 
 namespace tessaly::test {
@@ -77,15 +81,14 @@ TEST_F(PreviewShellTest, AHugeFormShowsItsFirstGadgetsListsEveryElementAndSaysSo
 TEST_F(PreviewShellTest, HoverNamesTheNestedGadgetByItsPositionInItsContainer) {
     startShell(std::string(kNested));
     showPreview();
-    // Over the inner button on screen (30..130, 40..70 in the window): the container wins, since
-    // the button's own rectangle (10, 20 in its container) is compared with the pointer's
-    // position in the window.
+    // The inner button is seen at 30..130, 40..70 in the window (10, 20 in its container): there
+    // it is named, over the container and the button the later element wins.
     EXPECT_TRUE(shell->hoverAt(at(120, 60).x, at(120, 60).y));
-    EXPECT_EQ(status(), " X: 120 / Y: 60 - #Box");
-    // Inside both rectangles: the later element, the nested button, wins.
-    EXPECT_TRUE(shell->hoverAt(at(60, 40).x, at(60, 40).y));
-    EXPECT_EQ(status(), " X: 60 / Y: 40 - #Inner");
+    EXPECT_EQ(status(), " X: 120 / Y: 60 - #Inner");
     EXPECT_EQ(shell->hover().index, 2);
+    // Where the button's rectangle would be if it were not in the container: the container.
+    EXPECT_TRUE(shell->hoverAt(at(25, 30).x, at(25, 30).y));
+    EXPECT_EQ(status(), " X: 25 / Y: 30 - #Box");
     // Edges count; outside the client area both coordinates are -1 and nothing is named.
     EXPECT_TRUE(shell->hoverAt(at(380, 40).x, at(380, 40).y));
     EXPECT_EQ(status(), " X: 380 / Y: 40 - #Outer");
@@ -109,6 +112,66 @@ TEST_F(PreviewShellTest, ClickingTheActivePreviewSelectsTheHoveredElement) {
     EXPECT_EQ(picker()->GetSelection(), 3);
     EXPECT_EQ(shell->elements().currentIndex(), 4);
     EXPECT_EQ(status(), " X: 340 / Y: 25 - #Outer");
+}
+
+// A real click on each gadget kind, native widgets that keep their presses to themselves
+// included, selects that gadget.
+TEST_F(PreviewShellTest, AClickSelectsEveryKindOfGadget) {
+    std::ifstream in(TESSALY_SOURCE_DIR "/examples/every_gadget.pb", std::ios::binary);
+    startShell(std::string(std::istreambuf_iterator<char>(in), {}));
+    showPreview();
+    // The main window stays on top: out of the way, or it takes the clicks.
+    shell->mainWindow()->Move(0, 720);
+    preview()->Raise();
+    ASSERT_TRUE(pumpUntil([this] { return preview()->IsActive(); }));
+    wxUIActionSimulator sim;
+    std::vector<std::string> missed;
+    int clicked = 0;
+    for (int i = 0; i < shell->elements().count(); ++i) {
+        const sElement& e = shell->elements()[i];
+        const PreviewKind kind = previewKindOf(e.KeyWord);
+        // Containers are covered by what they hold; a splitter by its two children.
+        if (e.Sort != kSortGadget || kind == PreviewKind::Container || kind == PreviewKind::Panel ||
+            kind == PreviewKind::ScrollArea || kind == PreviewKind::Splitter) {
+            continue;
+        }
+        // Without the code-editor module a scintilla gadget has no control.
+        if (e.Gadget < Registry::kFirstAllocated) continue;
+        wxWindow* w = control(e.Gadget);
+        edits.calls.clear();
+        // Near the top-left corner: a frame gadget's middle is covered by the gadget in it.
+        sim.MouseMove(w->ClientToScreen(
+            wxPoint(std::min(6, w->GetSize().x / 2), std::min(10, w->GetSize().y / 2))));
+        pumpFor(40);
+        sim.MouseClick();
+        ++clicked;
+        const std::string expected = "show " + std::to_string(i);
+        if (!pumpUntil([&] { return !edits.calls.empty(); }, 1000) || edits.calls[0] != expected) {
+            missed.push_back(e.KeyWord + (edits.calls.empty() ? " nothing" : " " + edits.calls[0]) +
+                             " want " + expected + " hover " + shell->hover().name);
+        }
+        sim.Char(WXK_ESCAPE);  // closes a drop-down that the click opened
+        pumpFor(40);
+    }
+    EXPECT_GE(clicked, 30);
+    EXPECT_TRUE(missed.empty()) << ::testing::PrintToString(missed);
+}
+
+TEST_F(PreviewShellTest, GadgetsOnAHiddenPanelTabAreNotThere) {
+    startShell(
+        std::string("OpenWindow(#W, 0, 0, 300, 200, \"T\")\n"
+                    "PanelGadget(#P, 10, 10, 250, 150)\n"
+                    "AddGadgetItem(#P, -1, \"One\")\n"
+                    "ButtonGadget(#A, 10, 10, 80, 30, \"A\")\n"
+                    "AddGadgetItem(#P, -1, \"Two\")\n"
+                    "ButtonGadget(#B, 10, 10, 80, 30, \"B\")\n"
+                    "CloseGadgetList()\n"));
+    showPreview();
+    wxWindow* a = control(shell->elements()[3].Gadget);
+    ASSERT_NE(a, nullptr);
+    const wxPoint middle = a->ClientToScreen(wxPoint(40, 15));
+    shell->hoverAt(middle.x, middle.y);
+    EXPECT_EQ(shell->hover().name, "#A");
 }
 
 TEST_F(PreviewShellTest, ChoosingInThePickerMakesTheElementCurrent) {

@@ -1,7 +1,7 @@
-#include <wx/textctrl.h>
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include "app/main_layout.h"
@@ -81,7 +81,7 @@ TEST_F(ShortcutTest, NudgeShortcutsReachThePagesWhileATextFieldHasTheFocus) {
     EXPECT_EQ(control(kXField)->GetLabel(), "");
 }
 
-TEST_F(ShortcutTest, EscapeInThePreviewWindowWritesOnceAndDoesNotQuit) {
+TEST_F(ShortcutTest, EscapeInThePreviewWindowDoesNothing) {
     startEmpty();
     wxFrame* preview = openPreviewWindow();
     shell->installShortcuts(preview);
@@ -89,10 +89,9 @@ TEST_F(ShortcutTest, EscapeInThePreviewWindowWritesOnceAndDoesNotQuit) {
     focusIn(preview, button);
     press(WXK_ESCAPE);
     EXPECT_FALSE(ended);
-    EXPECT_EQ(edits.calls, (std::vector<std::string>{"write", "apply"}));
+    EXPECT_TRUE(edits.calls.empty());
     press(WXK_RIGHT, wxMOD_CONTROL);
-    EXPECT_EQ(edits.calls.size(), 5u);
-    EXPECT_EQ(edits.calls[2], "nudge 3");
+    EXPECT_EQ(edits.calls, (std::vector<std::string>{"nudge 3", "write", "apply"}));
     // Closing the preview window ends the program.
     preview->Close();
     EXPECT_TRUE(pumpUntil([&] { return ended; }));
@@ -206,11 +205,24 @@ TEST_F(ShortcutTest, AReadingDestroysOnlyPreviewControls) {
 }
 
 TEST_F(ShortcutTest, EditorUpdatePutsTheCodeOnTheClipboardPastesAndQuits) {
+    memory.text = "ButtonGadget(1, 2, 3, 4, 5, \"Old\")";
     startShell(std::nullopt, nullptr, "77");
-    memory.text = "";
+    EXPECT_EQ(memory.text, "");  // emptied before the editor's copy, which the fake does not do
+    dynamic_cast<wxTextCtrl*>(control(kCodeView))->ChangeValue("ButtonGadget(1, 2, 3, 4, 5)");
+    // The variable is read again at IDE Update and its value used.
+    editorVariable = "$58";
     shell->ideUpdate();
-    EXPECT_EQ(editor.calls, (std::vector<std::string>{"copy 77", "paste 77"}));
+    EXPECT_EQ(editor.calls, (std::vector<std::string>{"copy 77", "paste 88"}));
+    EXPECT_EQ(memory.text, "ButtonGadget(1, 2, 3, 4, 5)");
     EXPECT_TRUE(ended);
+}
+
+TEST_F(ShortcutTest, EditorUpdateDoesNothingOnceTheVariableReadsZero) {
+    startShell(std::nullopt, nullptr, "77");
+    editorVariable = "";
+    shell->ideUpdate();
+    EXPECT_EQ(editor.calls, (std::vector<std::string>{"copy 77"}));
+    EXPECT_FALSE(ended);
 }
 
 TEST_F(ShortcutTest, AnEditorHandleWithoutAWayToReachTheEditorKeepsTheClipboardMode) {

@@ -92,6 +92,14 @@ TEST_F(TabBarWindow, ClicksThroughTheCanvasSwitchTabsAndReportTheirText) {
     setMainFlagsTabDisabled(false);
     click(canvas_, 200, 15);
     EXPECT_EQ(selections_.back(), "Flags");
+
+    // Dragged into the other order, the Flags tab is still the one disabled.
+    auto& tabs = canvas_->bar().state().Tabs;
+    std::swap(tabs[0], tabs[1]);
+    setMainFlagsTabDisabled(true);
+    EXPECT_TRUE(tabs[0]->Disabled);
+    EXPECT_FALSE(tabs[1]->Disabled);
+    setMainFlagsTabDisabled(false);
 }
 
 TEST_F(TabBarWindow, HoverAndLeaveChangeOnlyTheLook) {

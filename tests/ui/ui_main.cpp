@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/message_box_wx.h"
+
 namespace {
 
 // A toolkit assertion fails the running test instead of opening a dialog that nobody closes.
@@ -27,6 +29,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     wxTheApp->CallOnInit();
+    // A message box would wait for a click that never comes; a test that expects one replaces
+    // this function with its own.
+    tessaly::setMessageBoxFunction([](const std::string& title, const std::string& text) {
+        fprintf(stderr, "ui_tests: message box \"%s\": %s\n", title.c_str(), text.c_str());
+    });
     int status = 0;
     {
         wxEventLoop loop;

@@ -24,14 +24,15 @@ KeywordTable testKeywords() {
 }
 
 void ShellTest::startShell(std::optional<std::string> fileText, Clipboard* clipboard,
-                           std::string editorVariable) {
+                           std::string variable) {
     Registry::instance().reset();
     ShellServices services;
     services.clipboard = clipboard ? clipboard : &memory;
     services.edit = &edits;
     services.editor = &editor;
     services.endProgram = [this] { ended = true; };
-    services.getEnv = [editorVariable](const char* name) {
+    editorVariable = std::move(variable);
+    services.getEnv = [this](const char* name) {
         return std::string(name) == "PB_TOOL_Scintilla" ? editorVariable : std::string();
     };
     shell = std::make_unique<Shell>(testKeywords(), std::move(services));

@@ -40,7 +40,10 @@ class RecordingEdits : public EditHooks {
   public:
     void resetPages() override { calls.push_back("reset"); }
     void showElement(int32_t i) override { calls.push_back("show " + std::to_string(i)); }
-    void nudge(int32_t item) override { calls.push_back("nudge " + std::to_string(item)); }
+    bool nudge(int32_t item) override {
+        calls.push_back("nudge " + std::to_string(item));
+        return true;
+    }
     void writeCode() override { calls.push_back("write"); }
     void applyEdits() override { calls.push_back("apply"); }
     std::vector<std::string> calls;
@@ -90,6 +93,7 @@ class ShellTest : public ::testing::Test {
     void resizeMainWindow(int width, int height);
 
     MemoryClipboard memory;
+    std::string editorVariable;  // what the shell reads as PB_TOOL_Scintilla, also after start
     RecordingEdits edits;
     RecordingEditor editor;
     bool ended = false;

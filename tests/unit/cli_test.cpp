@@ -48,11 +48,24 @@ TEST(CommandLineParsing, ModesFilesAndErrors) {
                                                {"--dump", "a", "--format", "b"},
                                                {"a.pb", "b.pb"},
                                                {"--dump", "a", "b"},
-                                               {"--frobnicate"}}) {
+                                               {"--frobnicate"},
+                                               {"--ide-file"},
+                                               {"--ide-file", ""},
+                                               {"--ide-selection", "1x1x2x1"},
+                                               {"--ide-file", "a", "b.pb"},
+                                               {"--ide-file", "a", "--dump", "b"},
+                                               {"--ide-file", "a", "--ide-selection"}}) {
         const CommandLine cl = parseCommandLine(bad);
         EXPECT_EQ(cl.mode, Mode::Error);
         EXPECT_FALSE(cl.error.empty());
     }
+    const CommandLine ide = parseCommandLine({"--ide-selection", "", "--ide-file", "/t/x.pb"});
+    EXPECT_EQ(ide.mode, Mode::Window);
+    EXPECT_EQ(ide.ideFile, "/t/x.pb");
+    EXPECT_EQ(ide.ideSelection, "");
+    EXPECT_TRUE(ide.file.empty());
+    EXPECT_EQ(parseCommandLine({"--ide-file", "x.pb", "--ide-selection", "2x1x3x1"}).ideSelection,
+              "2x1x3x1");
 }
 
 class CommandLineRun : public ::testing::Test {

@@ -49,11 +49,23 @@ TEST(CodeWriter, OptionalEmptyParametersAreLeftOutRequiredOnesAreNot) {
     EXPECT_EQ(buildCall(e), "ButtonGadget(1, 2, , 4, 5, \"\",  #A | #B )");  // written as stored
 }
 
-TEST(CodeWriter, TextParametersAreQuotedWhateverTheyHeld) {
-    Fixture f("OpenWindow(0, 0, 0, 9, 9, title$)");
-    EXPECT_EQ(buildCall(*f.list.current()), "OpenWindow(0, 0, 0, 9, 9, \"title$\")");
-    f.list.current()->Parameters[5].Value = "say \"hi\"";
-    EXPECT_EQ(buildCall(*f.list.current()), "OpenWindow(0, 0, 0, 9, 9, \"say \"hi\"\")");
+TEST(CodeWriter, TextsAreQuotedOnlyWhenTheyWereLiterals) {
+    Fixture f("OpenWindow(0, 0, 0, 9, 9, title$ + \" v2\")");
+    EXPECT_EQ(buildCall(*f.list.current()), "OpenWindow(0, 0, 0, 9, 9, title$ + \" v2\")");
+    Fixture g("OpenWindow(0, 0, 0, 9, 9, \"T\")");
+    g.list.current()->Parameters[5].Value = "say \"hi\"";  // typed: stored and written as typed
+    EXPECT_EQ(buildCall(*g.list.current()), "OpenWindow(0, 0, 0, 9, 9, \"say \"hi\"\")");
+}
+
+TEST(CodeWriter, OnlyATrailingRunOfEmptyOptionalEntriesIsLeftOut) {
+    const KeywordTable table = {
+        {"StringGadget, G, Gadget, x, y, Width, Height, Content$?, Flags?", "", 1, "StringGadget"}};
+    CodeText code("StringGadget(#S, 1, 2, 3, 4, \"\", #PB_String_Password)");
+    ElementList list;
+    scanLines(code, table, list);
+    EXPECT_EQ(buildCall(list[0]), "StringGadget(#S, 1, 2, 3, 4, \"\", #PB_String_Password)");
+    list[0].Parameters[6].Value = "";
+    EXPECT_EQ(buildCall(list[0]), "StringGadget(#S, 1, 2, 3, 4)");
 }
 
 TEST(CodeWriter, NothingWrittenGivesEmptyParentheses) {
@@ -65,21 +77,53 @@ TEST(CodeWriter, NothingWrittenGivesEmptyParentheses) {
 }
 
 TEST(CodeWriter, TwoElementsOfOneLineEachRebuildTheWholeLineFromTheLineAsRead) {
-    Fixture f("If OpenWindow(0, 0, 0, 9, 9, \"T\") : ButtonGadget(1, 2, 3, 4, 5, \"B\")");
+    Fixture f("If OpenWindow(0,0,0,9,9,\"T\") : ButtonGadget(1, 2, 3, 4, 5, \"B\") : EndIf");
     ASSERT_EQ(f.list.count(), 2);
     f.list[0].Parameters[1].Value = "50";
     f.list.select(0);
     ASSERT_TRUE(writeCode(f.list, f.code));
-    // Both argument texts ran from the line's first "(" to its last ")": the button's call ends
-    // up inside the window's title and is gone as a call.
-    EXPECT_EQ(f.code.line(0), "If OpenWindow(0, 50, 0, 9, 9, \"T) : ButtonGadget(1\", B)");
-
+    EXPECT_EQ(f.code.line(0),
+              "If OpenWindow(0, 50, 0, 9, 9, \"T\") : ButtonGadget(1, 2, 3, 4, 5, \"B\") : EndIf");
+    // Rewriting the other starts from the line as read: the window's edit is not kept.
+    f.list[1].Parameters[3].Value = "40";
     f.list.select(1);
     ASSERT_TRUE(writeCode(f.list, f.code));
-    // Rewriting the second keeps the first exactly as read, without its edit.
     EXPECT_EQ(f.code.line(0),
-              "If OpenWindow(0, 0, 0, 9, 9, \"T\") : ButtonGadget(0, 0, 0, 9, 9, \"T) : "
-              "ButtonGadget(1\", B)");
+              "If OpenWindow(0,0,0,9,9,\"T\") : ButtonGadget(1, 2, 3, 40, 5, \"B\") : EndIf");
+}
+
+// One rewrite of a line, as every edit does it, on lines users really write.
+TEST(CodeWriter, OneRewriteKeepsEverythingTheUserWrote) {
+    const KeywordTable table = {
+        {"OpenWindow, W, Window, x, y, Width, Height, Title$, Flags?", "", 0, "OpenWindow"},
+        {"ButtonGadget, G, Gadget, x, y, Width, Height, Text$, Flags?", "", 1, "ButtonGadget"},
+        {"TextGadget, G, Gadget, x, y, Width, Height, Text$, Flags?", "", 1, "TextGadget"},
+    };
+    const struct {
+        const char* read;
+        const char* written;
+    } cases[] = {
+        {"TextGadget(#T, 10, 10, 100, 20, \"Hi\") ; note (see above)", nullptr},
+        {"ButtonGadget(#B, 10, 40, 100, 25, \"a, b\")", nullptr},
+        {"TextGadget(#T, 10, 10, 100, 20, Label$)", nullptr},
+        {"OpenWindow(#W, 0, 0, 300, 200, Title$ + \" v2\")", nullptr},
+        {"TextGadget_1 = TextGadget(#PB_Any, 1, 2, 3, 4, \"x\")", nullptr},
+        {"TextGadget(#T, 1, 2, 3, 4, ~\"say \\\"hi\\\", then ;\", #F)", nullptr},
+        {"ButtonGadget(#B, 1, 2, 3, 4, \"OK\", #F1 | #F2, extra, (1, 2))", nullptr},
+        {"ButtonGadget(#B, ImageID(#Img), RGB(1, 2, 3), 3, 4, \"OK\")", nullptr},
+        {"  ButtonGadget(#B,1,2,3,4,\"OK\")  : x = 1",
+         "  ButtonGadget(#B, 1, 2, 3, 4, \"OK\")  : x = 1"},
+        {"ButtonGadget(#B, 1, 2, 3, 4, \"open", nullptr},
+        {"ButtonGadget(#B, 1, 2 ; (unclosed)", "ButtonGadget(#B, 1, 2; (unclosed)"},
+    };
+    for (const auto& c : cases) {
+        CodeText code(c.read);
+        ElementList list;
+        scanLines(code, table, list);
+        ASSERT_EQ(list.count(), 1) << c.read;
+        ASSERT_TRUE(writeCode(list, code));
+        EXPECT_EQ(code.line(0), c.written ? c.written : c.read);
+    }
 }
 
 TEST(CodeWriter, LeavesEverythingElseByteForByte) {
@@ -102,16 +146,6 @@ TEST(CodeWriter, NoCurrentElementOrAVanishedLineLeavesTheCodeAlone) {
     g.list.current()->Line = 7;
     EXPECT_FALSE(writeCode(g.list, g.code));
     EXPECT_EQ(g.code.text(), "ButtonGadget(1,2,3,4,5,\"a\")");
-}
-
-TEST(CodeWriter, ALineWithoutItsClosingParenthesisGetsOneAndNoTail) {
-    Fixture f("x = (1) + ButtonGadget(1, 2, 3, 4, 5, \"a");
-    ASSERT_EQ(f.list.count(), 1);
-    // The argument text starts at the line's first "(", so the values are shifted; the writer
-    // writes them as they are and adds no copy of the text before the call.
-    ASSERT_TRUE(writeCode(f.list, f.code));
-    EXPECT_EQ(f.code.line(0).rfind("x = (1) + ButtonGadget(", 0), 0u);
-    EXPECT_EQ(f.code.line(0).back(), ')');
 }
 
 TEST(CodeText, SplitsAtEveryKindOfBreakAndJoinsBackExactly) {

@@ -81,16 +81,22 @@ TEST(Reader, ParameterMarkersAndQuotedNames) {
     EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "", "", ""}));
 }
 
-TEST(Reader, CommentsBeforeTheCallHideItCommentsAfterItDoNot) {
+TEST(Reader, CommentsAndStringsHideCallsAndPunctuation) {
     EXPECT_EQ(read("; ButtonGadget(1, 2, 3, 4, 5, \"x\")").count(), 0);
     EXPECT_EQ(read("x = 1 ; ButtonGadget(1, 2, 3, 4, 5, \"x\")").count(), 0);
-    ElementList list = read("ButtonGadget(1, 2, 3, 4, 5, \"a;b\") ; note");
+    EXPECT_EQ(read("s$ = \"ButtonGadget(1, 2, 3, 4, 5)\"").count(), 0);
+    ElementList list = read("ButtonGadget(1, 2, 3, 4, 5, \"a;b\") ; see (note)");
     ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(list[0].Parameters[5].Value, "a;b");
-    // A ")" in the trailing comment pulls the comment into the last parameter.
-    list = read("ButtonGadget(1, 2, 3, 4, 5, \"OK\") ; see (note)");
+    EXPECT_EQ(list[0].Parameters[6].Value, "");
+    // A ";" inside a string opens no comment, so the call behind it is still found.
+    list = read("Define s$ = \"a;b\" : ButtonGadget(#B, 1, 2, 3, 4, \"OK\")");
     ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(list[0].Parameters[5].Value, "OK) ; see (note");
+    EXPECT_EQ(list[0].Position, 21);
+    // An escape string ends at the first quote that no backslash takes.
+    list = read("ButtonGadget(1, 2, 3, 4, 5, ~\"a\\\"), b\", #F)");
+    EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "~\"a\\\"), b\"", "#F"}));
+    EXPECT_EQ(list[0].Parameters[5].Type, kTypePlain);
 }
 
 TEST(Reader, NameTestIgnoresCaseAndSpacesButNotTabs) {
@@ -118,29 +124,61 @@ TEST(Reader, TableOrderDecidesBetweenCallsWhoseNamesEndAlike) {
     EXPECT_EQ(list[0].Position, 3);
 }
 
-TEST(Reader, TextsLoseTheirQuotesAndCommasSplitThem) {
-    ElementList list = read("ButtonGadget(1, 2, 3, 4, 5, \"Yes, no\", #F)");
+TEST(Reader, ArgumentsSplitAtTopLevelCommasOnly) {
+    ElementList list = read("ButtonGadget(1, ImageID(#I), RGB(1, 2, 3), 4, 5, \"Yes, no\", #F)");
     ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "Yes", "#F"}));
-    // More arguments than names: the surplus overwrites the last entry, the last one wins.
-    list = read("ButtonGadget(1, 2, 3, 4, 5, \"a, b, c\", #F)");
-    EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "a", "#F"}));
+    EXPECT_EQ(values(list[0]),
+              (Values{"1", "ImageID(#I)", "RGB(1, 2, 3)", "4", "5", "Yes, no", "#F"}));
+    EXPECT_EQ(list[0].Parameters[5].Type, kTypeText);
+    // More arguments than names: the last entry keeps the rest of the list as written.
+    list = read("ButtonGadget(1, 2, 3, 4, 5, \"a\", #F,  x , \"y, z\" )");
+    EXPECT_EQ(list[0].Parameters[6].Value, "#F,  x , \"y, z\"");
+    EXPECT_EQ(list[0].Parameters[6].Type, kTypePlain);
     // Fewer: the rest stay empty.
     list = read("ButtonGadget()");
     EXPECT_EQ(values(list[0]), (Values{"", "", "", "", "", "", ""}));
 }
 
-TEST(Reader, PositionalCallsKeepTheirArgumentsUpToTheFirstParenthesis) {
-    ElementList list = read("AddGadgetItem(#Panel, -1, \"Tab (one), two\")");
+TEST(Reader, TextEntriesKeepAnythingButAPlainLiteralAsWritten) {
+    const struct {
+        const char* argument;
+        const char* value;
+        int32_t type;
+    } cases[] = {
+        {"\"OK\"", "OK", kTypeText},
+        {"\"\"", "", kTypeText},
+        {"", "", kTypeText},
+        {"Label$", "Label$", kTypePlain},
+        {"T$ + \" v2\"", "T$ + \" v2\"", kTypePlain},
+        {"\"a\" + \"b\"", "\"a\" + \"b\"", kTypePlain},
+        {"~\"x\\n\"", "~\"x\\n\"", kTypePlain},
+        {"Str(1)", "Str(1)", kTypePlain},
+        {"\"open", "\"open)", kTypePlain},  // the ")" is inside the string
+    };
+    for (const auto& c : cases) {
+        const ElementList list =
+            read(std::string("ButtonGadget(1, 2, 3, 4, 5, ") + c.argument + ")");
+        ASSERT_EQ(list.count(), 1) << c.argument;
+        EXPECT_EQ(list[0].Parameters[5].Value, c.value) << c.argument;
+        EXPECT_EQ(list[0].Parameters[5].Type, c.type) << c.argument;
+    }
+    // A plain entry keeps its quotes.
+    EXPECT_EQ(read("ButtonGadget(\"1\")")[0].Parameters[0].Value, "\"1\"");
+}
+
+TEST(Reader, PositionalCallsKeepTheirArgumentsByPosition) {
+    ElementList list = read("AddGadgetItem(#Panel, -1, \"Tab (one), two\") ; (x)");
     ASSERT_EQ(list.count(), 1);
     const sElement& e = list[0];
     EXPECT_EQ(e.Sort, 2);
-    EXPECT_EQ(values(e), (Values{"#Panel", "-1", "Tab (one"}));
+    EXPECT_EQ(values(e), (Values{"#Panel", "-1", "Tab (one), two"}));
     for (const sParameter& p : e.Parameters) {
         EXPECT_EQ(p.Name, "");
         EXPECT_EQ(p.Type, 0);
         EXPECT_EQ(p.Mandatory, 0);
     }
+    list = read("AddGadgetItem(#L, -1, Name$ + \"!\", ImageID(1))");
+    EXPECT_EQ(values(list[0]), (Values{"#L", "-1", "Name$ + \"!\"", "ImageID(1)"}));
     list = read("CloseGadgetList()");
     ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(values(list[0]), (Values{""}));
@@ -158,8 +196,8 @@ TEST(Reader, LineBreaksOfEveryKindCountLines) {
     EXPECT_EQ(list[1].Code, "ButtonGadget(1,1,1,1,1,\"a\")");
 }
 
-TEST(Reader, ANestedCallYieldsASecondElementFromTheArgumentText) {
-    const ElementList list = read(
+TEST(Reader, EveryCallOfALineReadsItsOwnArguments) {
+    ElementList list = read(
         "If OpenWindow(0, 0, 0, 100, 100, \"T\") : ButtonGadget(1, 2, 3, 4, 5, \"B\") : EndIf");
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list[0].KeyWord, "OpenWindow");
@@ -167,22 +205,25 @@ TEST(Reader, ANestedCallYieldsASecondElementFromTheArgumentText) {
     EXPECT_EQ(list[1].KeyWord, "ButtonGadget");
     EXPECT_EQ(list[1].Position, 41);
     EXPECT_EQ(list[0].Line, list[1].Line);
-    // Both take the argument text from the line's first "(" to its last ")".
-    EXPECT_EQ(list[1].Parameters[0].Value, "0");
-    EXPECT_EQ(list[1].Parameters[5].Value, "T) : ButtonGadget(1");
-    EXPECT_EQ(list[0].Parameters[6].Value, "2");
-    EXPECT_EQ(list[0].Parameters[7].Value, "B");
-    // A second call with a space before "(" inside the argument text is not found again.
-    EXPECT_EQ(read("OpenWindow(0, 0, 0, 1, 1, ButtonGadget (1))").count(), 1);
+    EXPECT_EQ(values(list[0]), (Values{"0", "0", "0", "100", "100", "T", "", ""}));
+    EXPECT_EQ(values(list[1]), (Values{"1", "2", "3", "4", "5", "B", ""}));
+    // A call nested in the arguments, with spaces before its "(".
+    list = read("OpenWindow(0, 0, 0, 1, 1, ButtonGadget (7, 8))");
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list[0].Parameters[5].Value, "ButtonGadget (7, 8)");
+    EXPECT_EQ(values(list[1]), (Values{"7", "8", "", "", "", "", ""}));
+    // A variable named like the call is no call: the assignment stays in front of it.
+    list = read("TextGadget_1 = ButtonGadget_1 + ButtonGadget(#PB_Any, 1, 2, 3, 4, \"x\")");
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list[0].Position, 33);
 }
 
-TEST(Reader, LinesWithoutAClosingParenthesisRunToTheEnd) {
+TEST(Reader, ListsWithoutTheirClosingParenthesisRunToTheCommentOrTheEnd) {
     ElementList list = read("ButtonGadget(1, 2, 3, 4, 5, \"Half");
     ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "Half", ""}));
-    list = read("AddGadgetItem(#L, -1, \"x\"");
+    EXPECT_EQ(values(list[0]), (Values{"1", "2", "3", "4", "5", "\"Half", ""}));
+    list = read("AddGadgetItem(#L, -1, \"x\" ; (note");
     EXPECT_EQ(values(list[0]), (Values{"#L", "-1", "x"}));
-    // A ")" before the first "(" gives an empty argument text, not a negative length.
     list = read("x) = ButtonGadget(");
     ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(values(list[0])[0], "");

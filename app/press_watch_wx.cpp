@@ -1,0 +1,90 @@
+#include "app/press_watch_wx.h"
+
+#include <wx/eventfilter.h>
+#include <wx/toplevel.h>
+#include <wx/utils.h>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
+namespace tessaly {
+
+namespace {
+
+#ifdef __WXGTK__
+wxWindow* topLevelOf(GtkWidget* widget) {
+    for (wxWindow* w : wxTopLevelWindows) {
+        if (w->GetHandle() == widget) return w;
+    }
+    return nullptr;
+}
+
+// GTK emits "event" on the widget under the pointer before its own handlers see the press, then
+// on each parent the press is passed on to. A hook on that signal sees every press, also those a
+// native widget keeps to itself; the first emission of each press counts.
+class GtkPressWatch : public PressWatch {
+  public:
+    explicit GtkPressWatch(PressHandler onPress) : onPress_(std::move(onPress)) {
+        g_type_class_unref(g_type_class_ref(GTK_TYPE_WIDGET));  // its signals exist from here on
+        signal_ = g_signal_lookup("event", GTK_TYPE_WIDGET);
+        hook_ = g_signal_add_emission_hook(signal_, 0, &GtkPressWatch::hook, this, nullptr);
+    }
+    ~GtkPressWatch() override { g_signal_remove_emission_hook(signal_, hook_); }
+
+  private:
+    static gboolean hook(GSignalInvocationHint*, guint count, const GValue* params, gpointer self) {
+        if (count < 2) return TRUE;
+        auto* widget = static_cast<GtkWidget*>(g_value_get_object(&params[0]));
+        auto* event = static_cast<GdkEvent*>(g_value_get_boxed(&params[1]));
+        auto* watch = static_cast<GtkPressWatch*>(self);
+        if (!event || event->type != GDK_BUTTON_PRESS || event->button.button != 1) return TRUE;
+        if (event->button.time == watch->lastTime_ && widget && watch->lastEvent_ == event) {
+            return TRUE;  // the same press passed on to a parent
+        }
+        watch->lastTime_ = event->button.time;
+        watch->lastEvent_ = event;
+        watch->onPress_(int(event->button.x_root), int(event->button.y_root),
+                        topLevelOf(gtk_widget_get_toplevel(widget)));
+        return TRUE;  // stay connected
+    }
+
+    PressHandler onPress_;
+    guint32 lastTime_ = 0;
+    const GdkEvent* lastEvent_ = nullptr;
+    guint signal_ = 0;
+    gulong hook_ = 0;
+};
+#else
+// Elsewhere the toolkit's own left-button events reach the event filter for every control.
+class FilterPressWatch : public PressWatch, private wxEventFilter {
+  public:
+    explicit FilterPressWatch(PressHandler onPress) : onPress_(std::move(onPress)) {
+        wxEvtHandler::AddFilter(this);
+    }
+    ~FilterPressWatch() override { wxEvtHandler::RemoveFilter(this); }
+
+  private:
+    int FilterEvent(wxEvent& event) override {
+        if (event.GetEventType() == wxEVT_LEFT_DOWN) {
+            const wxPoint pointer = wxGetMousePosition();
+            auto* w = dynamic_cast<wxWindow*>(event.GetEventObject());
+            onPress_(pointer.x, pointer.y, w ? wxGetTopLevelParent(w) : nullptr);
+        }
+        return Event_Skip;
+    }
+    PressHandler onPress_;
+};
+#endif
+
+}  // namespace
+
+std::unique_ptr<PressWatch> watchLeftPresses(PressHandler onPress) {
+#ifdef __WXGTK__
+    return std::make_unique<GtkPressWatch>(std::move(onPress));
+#else
+    return std::make_unique<FilterPressWatch>(std::move(onPress));
+#endif
+}
+
+}  // namespace tessaly

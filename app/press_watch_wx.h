@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class wxWindow;
+
+namespace tessaly {
+
+// Reports every left-button press in any of the program's windows, with the pointer's screen
+// position and the top-level window pressed in, before the control under the pointer handles it.
+// Native widgets (combo boxes, trees, scroll bars, calendars) keep their presses to themselves;
+// this sees them all the same. Watching stops when the returned object is destroyed.
+class PressWatch {
+  public:
+    virtual ~PressWatch() = default;
+};
+using PressHandler = std::function<void(int x, int y, wxWindow* topLevel)>;
+std::unique_ptr<PressWatch> watchLeftPresses(PressHandler onPress);
+
+}  // namespace tessaly

@@ -1,0 +1,267 @@
+#include "edit/pages_wx.h"
+
+#include <wx/anybutton.h>
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/hyperlink.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/toplevel.h>
+
+#include <algorithm>
+
+#include "app/main_layout.h"
+#include "app/registry_wx.h"
+#include "app/utf8_wx.h"
+#include "edit/check_box_wx.h"
+#include "edit/code_writer.h"
+#include "form/placeholder_picture_wx.h"
+#include "form/preview_controls_wx.h"
+#include "form/preview_rules.h"
+#include "form/text_util.h"
+
+namespace tessaly {
+
+namespace {
+
+using namespace main_window;
+
+wxColour colourOf(Rgb c) {
+    return wxColour(c.r, c.g, c.b);
+}
+
+wxTextCtrl* field(int position) {
+    return static_cast<wxTextCtrl*>(Registry::instance().control(fieldControl(position)));
+}
+
+wxListCtrl* flagList() {
+    return static_cast<wxListCtrl*>(Registry::instance().control(kFlagList));
+}
+
+void setFieldBackground(int position, Rgb colour) {
+    wxTextCtrl* f = field(position);
+    f->SetBackgroundColour(colourOf(colour));
+    f->Refresh();
+}
+
+// A size from the code as the toolkit can make it: 0 or less keeps the current one.
+int sizeOrKeep(int32_t wanted, int current) {
+    return wanted > 0 ? std::min(wanted, Slots::kMaxSize) : current;
+}
+
+// The text a gadget shows, where the control has one: a field's content, a label otherwise.
+void setControlText(wxWindow* control, const wxString& text) {
+    if (auto* entry = dynamic_cast<wxTextCtrl*>(control)) {
+        entry->ChangeValue(text);
+    } else if (auto* combo = dynamic_cast<wxComboBox*>(control)) {
+        combo->ChangeValue(text);
+    } else if (dynamic_cast<wxAnyButton*>(control) || dynamic_cast<wxStaticText*>(control) ||
+               dynamic_cast<wxCheckBox*>(control) || dynamic_cast<wxRadioButton*>(control) ||
+               dynamic_cast<wxStaticBox*>(control) ||
+               dynamic_cast<wxGenericHyperlinkCtrl*>(control)) {
+        // As written: "&" would otherwise be taken for a mnemonic and vanish.
+        static_cast<wxControl*>(control)->SetLabel(wxControl::EscapeMnemonics(text));
+    }
+}
+
+// The picture of the OpenGL gadgets, decoded once; each edit scales it from the original so that
+// repeated resizing does not blur it.
+const wxImage& originalPicture() {
+    static const wxImage picture = decodePlaceholderPicture();
+    return picture;
+}
+
+}  // namespace
+
+int32_t fieldControl(int position) {
+    if (position == kNamePosition) return kNameField;
+    if (position <= 4) return kXField + (position - 1);
+    return kFirstParameterField + (position - 5);
+}
+
+EditPages::EditPages(PagesHost& host) : host_(host) {}
+
+void EditPages::bind() {
+    Registry& registry = Registry::instance();
+    for (int p = 0; p < kPageFields; ++p) {
+        wxWindow* f = registry.control(fieldControl(p));
+        f->Bind(wxEVT_SET_FOCUS, [p](wxFocusEvent& event) {
+            setFieldBackground(p, kFocusedFieldBackground);
+            event.Skip();
+        });
+        f->Bind(wxEVT_KILL_FOCUS, [this, p](wxFocusEvent& event) {
+            fieldLeft(p);
+            event.Skip();
+        });
+    }
+    registry.control(kAnyNumberSwitch)->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
+        pressSwitch();
+    });
+    flagList()->Bind(wxEVT_LIST_ITEM_CHECKED, [this](wxListEvent&) { flagsChanged(); });
+    flagList()->Bind(wxEVT_LIST_ITEM_UNCHECKED, [this](wxListEvent&) { flagsChanged(); });
+}
+
+sElement* EditPages::shownElement() {
+    ElementList& list = host_.elements();
+    return shown_ >= 0 && shown_ < list.count() ? &list[shown_] : nullptr;
+}
+
+void EditPages::setFieldText(int position, const std::string& text) {
+    baseline_[size_t(position)] = toWx(text);
+    field(position)->ChangeValue(baseline_[size_t(position)]);
+}
+
+void EditPages::resetPages() {
+    shown_ = -1;
+    view_ = PagesView{};
+    setSwitchState(kAnyNumberSwitch, false);
+    Registry& registry = Registry::instance();
+    for (int p = 0; p < kPageFields; ++p) {
+        static_cast<wxStaticText*>(registry.control(kFirstParameterLabel + p))->SetLabel("");
+        setFieldText(p, "");
+        field(p)->Enable();
+        field(p)->Hide();
+    }
+}
+
+void EditPages::showElement(int32_t listIndex) {
+    // An edit still standing in a field belongs to the element shown so far: a click into the
+    // preview may select another gadget before the field hears that it lost the focus.
+    for (int p = 0; p < kPageFields; ++p) fieldLeft(p);
+    resetPages();
+    ElementList& list = host_.elements();
+    list.select(listIndex);
+    sElement* element = list.current();
+    if (!element) return;
+    shown_ = listIndex;
+    view_ = pagesFor(element);
+
+    Registry& registry = Registry::instance();
+    for (int p = 0; p < kPageFields; ++p) {
+        const PageField& f = view_.fields[size_t(p)];
+        if (!f.shown) continue;
+        static_cast<wxStaticText*>(registry.control(kFirstParameterLabel + p))
+            ->SetLabel(wxControl::EscapeMnemonics(toWx(view_.labels[size_t(p)])));
+        setFieldText(p, f.text);
+        field(p)->Enable(f.enabled);
+        field(p)->Show();
+    }
+    setSwitchState(kAnyNumberSwitch, view_.anyNumber);
+    registry.setData(kFlagList, view_.flagsEntry);
+
+    filling_ = true;
+    wxListCtrl* flags = flagList();
+    flags->DeleteAllItems();
+    flags->Enable(view_.flagListEnabled);
+    for (size_t r = 0; r < view_.flagRows.size(); ++r) {
+        const long row = flags->InsertItem(long(r), toWx(view_.flagRows[r]));
+        flags->SetItemTextColour(row, colourOf(kQuietText));
+        if (view_.flagTicked[r]) flags->CheckItem(row, true);
+    }
+    filling_ = false;
+}
+
+void EditPages::fieldLeft(int position) {
+    wxTextCtrl* f = field(position);
+    setFieldBackground(position, kFieldBackground);
+    sElement* element = shownElement();
+    if (!element || f->GetValue() == baseline_[size_t(position)]) return;
+    std::string text = fromWx(f->GetValue());
+    if (position == kNamePosition) {
+        bool anyNumber = view_.anyNumber;
+        if (!commitName(*element, text, anyNumber)) return;
+        view_.anyNumber = anyNumber;
+        setFieldText(position, text);
+        setSwitchState(kAnyNumberSwitch, anyNumber);
+        host_.setSelectedPickerText(text + " :: " + element->KeyWord);
+        writeElement(*element);
+        return;
+    }
+    if (!commitField(*element, position, text)) return;
+    setFieldText(position, text);
+    writeElement(*element);
+    applyTo(*element);
+}
+
+void EditPages::pressSwitch() {
+    sElement* element = shownElement();
+    if (!element) return;
+    bool anyNumber = view_.anyNumber;
+    const std::optional<std::string> text = pressAnyNumber(*element, anyNumber);
+    if (!text) return;
+    view_.anyNumber = anyNumber;
+    setSwitchState(kAnyNumberSwitch, anyNumber);
+    // Only what the field shows changes: the baseline stays, so leaving the field commits it.
+    field(kNamePosition)->ChangeValue(toWx(*text));
+}
+
+void EditPages::flagsChanged() {
+    sElement* element = shownElement();
+    if (filling_ || !element) return;
+    wxListCtrl* flags = flagList();
+    std::vector<bool> ticked(view_.flagRows.size());
+    for (size_t r = 0; r < ticked.size(); ++r) ticked[r] = flags->IsItemChecked(long(r));
+    if (!commitFlags(*element, view_.flagsEntry, view_.flagRows, ticked)) return;
+    view_.flagTicked = ticked;
+    writeElement(*element);
+}
+
+bool EditPages::nudge(int32_t item) {
+    sElement* element = host_.elements().current();
+    const std::optional<Nudge> n = nudgeOf(item);
+    if (!element || !n || size_t(n->position) >= element->Parameters.size()) return false;
+    wxTextCtrl* f = field(n->position);
+    // A disabled field cannot take the focus; the nudge acts on it all the same.
+    if (f->IsEnabled()) f->SetFocus();
+    std::string text = fromWx(f->GetValue());
+    if (!tessaly::nudge(*element, item, text)) return false;
+    if (element == shownElement()) setFieldText(n->position, text);
+    return true;
+}
+
+void EditPages::writeCode() {
+    if (const sElement* element = host_.elements().current()) writeElement(*element);
+}
+
+void EditPages::applyEdits() {
+    if (const sElement* element = host_.elements().current()) applyTo(*element);
+}
+
+void EditPages::writeElement(const sElement& element) {
+    host_.replaceCodeLine(element.Line, buildLine(element));
+}
+
+void EditPages::applyTo(const sElement& element) {
+    const EditTarget target = editTarget(element);
+    if (target == EditTarget::None) return;
+    Registry& registry = Registry::instance();
+    const EditValues v = editValues(element);
+    if (target == EditTarget::Window) {
+        wxTopLevelWindow* window = registry.window(element.Gadget);
+        if (!window || element.Gadget < Registry::kFirstAllocated) return;
+        const wxSize inner = window->GetClientSize();
+        // Only the inner size follows: the preview window stays where it is.
+        window->SetClientSize(sizeOrKeep(v.width, inner.x), sizeOrKeep(v.height, inner.y));
+        window->SetTitle(toWx(v.text.value_or("")));
+        return;
+    }
+    if (element.Gadget < Registry::kFirstAllocated) return;
+    wxWindow* control = registry.control(element.Gadget);
+    if (!control) return;
+    // The text first: a label may fit its size to a new text, the code's size has the last word.
+    if (v.text) setControlText(control, toWx(*v.text));
+    const wxSize size(sizeOrKeep(v.width, control->GetSize().x),
+                      sizeOrKeep(v.height, control->GetSize().y));
+    control->SetSize(v.x, v.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
+    if (!rescalesPicture(element) || element.Image == 0) return;
+    // The picture follows the new size, at most kMaxPictureSide a side: the control stretches it.
+    // An OpenGL gadget's is scaled from the original picture, not from the last scaled copy.
+    const bool tan = asciiLower(element.KeyWord) == "imagegadget";
+    refitGadgetPicture(registry, element.Image, control, size.x, size.y,
+                       tan ? wxImage() : originalPicture());
+}
+
+}  // namespace tessaly

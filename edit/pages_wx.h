@@ -1,0 +1,72 @@
+#pragma once
+
+#include <wx/string.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "edit/pages.h"
+#include "form/model.h"
+
+namespace tessaly {
+
+// What the pages need from the program around them.
+class PagesHost {
+  public:
+    virtual ~PagesHost() = default;
+    virtual ElementList& elements() = 0;
+    // Replaces the text of one line of the code view and keeps its line break.
+    virtual void replaceCodeLine(int32_t line, const std::string& text) = 0;
+    // Gives the element picker's selected entry a new text.
+    virtual void setSelectedPickerText(const std::string& text) = 0;
+};
+
+// The Parameters and Flags pages of the main window (controls 5..25 and 32): they show the
+// current element, commit what the user changed, nudge, rewrite the element's line and have the
+// preview follow. Edits go model first, then the code, then the preview.
+class EditPages {
+  public:
+    explicit EditPages(PagesHost& host);
+
+    // Binds the focus, commit, switch and flag list handlers. The main window must exist.
+    void bind();
+
+    // Empties both pages; the element shown before is forgotten (a reading follows).
+    void resetPages();
+    // Commits what the user left in a field for the element shown so far, then makes element
+    // `listIndex` current and shows it.
+    void showElement(int32_t listIndex);
+    // Shortcut items 1..8. True when the current element changed (then write and apply follow).
+    bool nudge(int32_t item);
+    // Rewrites the current element's line of the code view; nothing without a current element.
+    void writeCode();
+    // Moves, sizes and relabels the current element's preview object.
+    void applyEdits();
+
+    // A field lost the focus: commits it when the user changed its text. Public for tests.
+    void fieldLeft(int position);
+    // The flag list reported a tick or an untick.
+    void flagsChanged();
+    // A press on the any-number switch.
+    void pressSwitch();
+
+  private:
+    sElement* shownElement();
+    void writeElement(const sElement& element);
+    void applyTo(const sElement& element);
+    void setFieldText(int position, const std::string& text);
+
+    PagesHost& host_;
+    PagesView view_;
+    int32_t shown_ = -1;  // list index of the element on the pages, -1 for none
+    // What each field showed after the last show, commit or nudge: a field still showing it has
+    // nothing to commit (looking at an element changes nothing).
+    std::array<wxString, kPageFields> baseline_;
+    bool filling_ = false;
+};
+
+// The control number of the field that shows entry `position` (0..9).
+int32_t fieldControl(int position);
+
+}  // namespace tessaly
