@@ -14,7 +14,7 @@
 #include <chrono>
 #include <thread>
 
-#include "app/utf8_wx.h"
+#include "ui/utf8_wx.h"
 
 extern char** environ;
 

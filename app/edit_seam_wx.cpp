@@ -26,6 +26,7 @@ class PagesHooks : public EditHooks, private PagesHost {
     void setSelectedPickerText(const std::string& text) override {
         shell_.setSelectedPickerText(text);
     }
+    void highlightCodeLine(int32_t line) override { shell_.highlightCodeLine(line); }
 
     Shell& shell_;
     EditPages pages_;

@@ -12,9 +12,9 @@
 #include <set>
 
 #include "app/compact_style_wx.h"
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
-#include "app/utf8_wx.h"
+#include "ui/utf8_wx.h"
 #include "edit/check_box_wx.h"
 
 namespace tessaly {

@@ -3,7 +3,7 @@
 
 #include "app/message_box_wx.h"
 #include "app/preview_host_wx.h"
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "form/code_editor_module_wx.h"
 #include "form/live_preview_wx.h"
 #include "form/placeholder_picture_wx.h"

@@ -17,11 +17,11 @@
 #include "app/picker_batch_wx.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_geometry_wx.h"
-#include "app/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
-#include "app/utf8_wx.h"
 #include "edit/check_box_wx.h"
 #include "tabbar/main_tab_bar.h"
+#include "ui/registry_wx.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 
@@ -316,7 +316,18 @@ void Shell::replaceCodeLine(int32_t line, const std::string& text) {
     const long from = view->XYToPosition(0, line);
     if (from < 0) return;
     const long length = long(view->GetLineText(line).length());
-    view->Replace(from, from + length, toWx(text));
+    const wxString replacement = toWx(text);
+    view->Replace(from, from + length, replacement);
+    view->SetSelection(from, from + long(replacement.length()));
+    view->ShowPosition(from);
+}
+
+void Shell::highlightCodeLine(int32_t line) {
+    auto* view = mainControl<wxTextCtrl>(kCodeView);
+    const long from = view->XYToPosition(0, line);
+    if (from < 0) return;
+    view->SetSelection(from, from + long(view->GetLineText(line).length()));
+    view->ShowPosition(from);
 }
 
 void Shell::setSelectedPickerText(const std::string& text) {

@@ -80,9 +80,12 @@ class Shell : public ReadFormHooks, public PreviewHost {
 
     // Reads the code view into the element list and rebuilds picker, pages and preview.
     void readCodeView();
-    // Replaces the text of code line `line` (0-based) in the code view and keeps its line break.
-    // Costs the length of the line, not of the code. A line the view does not have is ignored.
+    // Replaces the text of code line `line` (0-based) in the code view and keeps its line break;
+    // the new line is selected and scrolled into view. Costs the length of the line, not of the
+    // code. A line the view does not have is ignored.
     void replaceCodeLine(int32_t line, const std::string& text);
+    // Selects a code line and scrolls it into view: the line of the element on the pages.
+    void highlightCodeLine(int32_t line);
     // Gives the element picker's selected entry a new text.
     void setSelectedPickerText(const std::string& text);
 

@@ -1,7 +1,7 @@
 // The shell's uses of the tab bar, served by the self-drawn tab bar of tabbar/.
 #include "app/tab_bar_seam_wx.h"
 
-#include "app/utf8_wx.h"
+#include "ui/utf8_wx.h"
 #include "tabbar/colour.h"
 #include "tabbar/main_tab_bar_wx.h"
 #include "tabbar/tabbar_model.h"

@@ -13,7 +13,7 @@
 #include "app/editor_link_win32.h"
 #endif
 #include "app/ide_file.h"
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "app/shell_wx.h"
 #include "app/stop_signals.h"
 #include "app/window_program.h"

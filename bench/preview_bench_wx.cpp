@@ -15,7 +15,7 @@
 #include <string>
 
 #include "app/hover.h"
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "form/code_text.h"
 #include "form/keywords.h"
 #include "form/live_preview_wx.h"

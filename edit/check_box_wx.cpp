@@ -2,7 +2,7 @@
 
 #include <wx/dcclient.h>
 
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "edit/check_box.h"
 
 namespace tessaly {

@@ -13,15 +13,15 @@
 
 #include <algorithm>
 
-#include "app/main_layout.h"
-#include "app/registry_wx.h"
-#include "app/utf8_wx.h"
 #include "edit/check_box_wx.h"
 #include "edit/code_writer.h"
 #include "form/placeholder_picture_wx.h"
 #include "form/preview_controls_wx.h"
 #include "form/preview_rules.h"
 #include "form/text_util.h"
+#include "ui/main_controls.h"
+#include "ui/registry_wx.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 
@@ -43,6 +43,7 @@ wxListCtrl* flagList() {
 
 void setFieldBackground(int position, Rgb colour) {
     wxTextCtrl* f = field(position);
+    if (!f) return;
     f->SetBackgroundColour(colourOf(colour));
     f->Refresh();
 }
@@ -138,6 +139,7 @@ void EditPages::showElement(int32_t listIndex) {
     if (!element) return;
     shown_ = listIndex;
     view_ = pagesFor(element);
+    host_.highlightCodeLine(element->Line);
 
     Registry& registry = Registry::instance();
     for (int p = 0; p < kPageFields; ++p) {
@@ -166,6 +168,7 @@ void EditPages::showElement(int32_t listIndex) {
 
 void EditPages::fieldLeft(int position) {
     wxTextCtrl* f = field(position);
+    if (!f) return;  // the window is going away
     setFieldBackground(position, kFieldBackground);
     sElement* element = shownElement();
     if (!element || f->GetValue() == baseline_[size_t(position)]) return;
@@ -200,8 +203,8 @@ void EditPages::pressSwitch() {
 
 void EditPages::flagsChanged() {
     sElement* element = shownElement();
-    if (filling_ || !element) return;
     wxListCtrl* flags = flagList();
+    if (filling_ || !element || !flags) return;
     std::vector<bool> ticked(view_.flagRows.size());
     for (size_t r = 0; r < ticked.size(); ++r) ticked[r] = flags->IsItemChecked(long(r));
     if (!commitFlags(*element, view_.flagsEntry, view_.flagRows, ticked)) return;

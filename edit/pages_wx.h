@@ -20,6 +20,8 @@ class PagesHost {
     virtual void replaceCodeLine(int32_t line, const std::string& text) = 0;
     // Gives the element picker's selected entry a new text.
     virtual void setSelectedPickerText(const std::string& text) = 0;
+    // Shows which line of the code view an element comes from.
+    virtual void highlightCodeLine(int32_t line) = 0;
 };
 
 // The Parameters and Flags pages of the main window (controls 5..25 and 32): they show the

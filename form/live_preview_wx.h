@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "form/code_editor_module_wx.h"
 #include "form/model.h"
 #include "form/parent_stack.h"

@@ -30,8 +30,8 @@
 
 #include <algorithm>
 
-#include "app/utf8_wx.h"
 #include "form/column_list_wx.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 

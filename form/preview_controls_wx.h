@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/registry_wx.h"
 #include "form/preview_rules.h"
+#include "ui/registry_wx.h"
 
 namespace tessaly {
 

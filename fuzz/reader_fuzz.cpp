@@ -10,13 +10,13 @@
 #include <string>
 #include <string_view>
 
-#include "app/utf8_text.h"
 #include "edit/code_writer.h"
 #include "form/call_text.h"
 #include "form/code_text.h"
 #include "form/keywords.h"
 #include "form/number_text.h"
 #include "form/reader.h"
+#include "ui/utf8_text.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/utf8_wx.h"
+#include "ui/utf8_wx.h"
 #include "tabbar/tabbar_fonts_wx.h"
 
 namespace tessaly {

@@ -3,8 +3,8 @@
 #include <wx/dcbuffer.h>
 #include <wx/image.h>
 
-#include "app/registry_wx.h"
-#include "app/utf8_wx.h"
+#include "ui/registry_wx.h"
+#include "ui/utf8_wx.h"
 #include "tabbar/gc_surface_wx.h"
 #include "tabbar/tabbar_fonts_wx.h"
 #include "tabbar/tabbar_paint.h"

@@ -2,7 +2,7 @@
 
 #include <wx/debug.h>
 
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "tabbar/tabbar_fonts_wx.h"
 
 namespace tessaly {

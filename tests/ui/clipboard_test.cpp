@@ -4,7 +4,7 @@
 
 #include "app/clipboard_wx.h"
 #include "app/main_layout.h"
-#include "app/utf8_wx.h"
+#include "ui/utf8_wx.h"
 #include "ui_support.h"
 
 namespace tessaly::test {

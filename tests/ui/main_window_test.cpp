@@ -173,6 +173,13 @@ TEST_F(MainWindowTest, WindowTitleSizeMinimumStaysOnTopAndFont) {
     EXPECT_EQ(frame->GetTitle(), "Tessaly 0.87");
     EXPECT_EQ(frame->GetClientSize(), wxSize(800, 600));
     EXPECT_EQ(frame->GetMinClientSize(), wxSize(295, 400));
+    // Shrunk as far as it goes, the inner size is the minimum, decorations and all.
+    frame->SetSize(100, 100);
+    pumpUntil([&] { return frame->GetClientSize().x < 800; });
+    pumpFor(100);
+    EXPECT_EQ(frame->GetClientSize(), wxSize(295, 400));
+    frame->SetClientSize(800, 600);
+    pumpUntil([&] { return frame->GetClientSize() == wxSize(800, 600); });
     EXPECT_TRUE(frame->HasFlag(wxSTAY_ON_TOP));
     EXPECT_TRUE(frame->HasFlag(wxRESIZE_BORDER));
     EXPECT_TRUE(frame->HasFlag(wxMAXIMIZE_BOX));

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "form/code_editor_module_wx.h"
 #include "form/code_text.h"
 #include "form/keywords.h"

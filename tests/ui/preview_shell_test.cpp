@@ -9,9 +9,9 @@
 #include <iterator>
 
 #include "app/main_layout.h"
-#include "app/registry_wx.h"
 #include "form/live_preview_wx.h"
 #include "form/preview_rules.h"
+#include "ui/registry_wx.h"
 #include "ui_support.h"
 
 namespace tessaly::test {
@@ -172,6 +172,17 @@ TEST_F(PreviewShellTest, GadgetsOnAHiddenPanelTabAreNotThere) {
     const wxPoint middle = a->ClientToScreen(wxPoint(40, 15));
     shell->hoverAt(middle.x, middle.y);
     EXPECT_EQ(shell->hover().name, "#A");
+}
+
+TEST_F(PreviewShellTest, ALoneGadgetKeepsItsOwnPlaceAndSize) {
+    startShell(
+        std::string("OpenWindow(#W, 0, 0, 400, 300, \"T\")\n"
+                    "ButtonGadget(#B, 20, 30, 100, 25, \"Press\")\n"));
+    showPreview();
+    preview()->SetClientSize(420, 320);  // the window is laid out again
+    pumpUntil([this] { return preview()->GetClientSize() == wxSize(420, 320); });
+    pumpFor(50);
+    EXPECT_EQ(control(shell->elements()[1].Gadget)->GetRect(), wxRect(20, 30, 100, 25));
 }
 
 TEST_F(PreviewShellTest, ChoosingInThePickerMakesTheElementCurrent) {

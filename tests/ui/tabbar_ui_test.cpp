@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 #include "tabbar/main_tab_bar.h"
 #include "tabbar/main_tab_bar_wx.h"
 #include "tabbar/tabbar_ops_wx.h"

@@ -36,6 +36,10 @@ void ShellTest::startShell(std::optional<std::string> fileText, Clipboard* clipb
         return std::string(name) == "PB_TOOL_Scintilla" ? editorVariable : std::string();
     };
     shell = std::make_unique<Shell>(testKeywords(), std::move(services));
+    if (realPages) {
+        pages = makeEditHooks(*shell);
+        shell->setEditHooks(pages.get());
+    }
     shell->start(fileText);
     statusAtStart = control(main_window::kStatusLine)->GetLabel();
     pumpUntil([this] { return shell->mainWindow()->IsShownOnScreen(); });
@@ -46,6 +50,7 @@ void ShellTest::TearDown() {
     for (wxWindow* w : wxTopLevelWindows) w->Destroy();
     wxTheApp->ProcessIdle();
     shell.reset();
+    pages.reset();
     Registry::instance().reset();
     pumpFor(20);
 }

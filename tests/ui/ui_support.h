@@ -15,9 +15,9 @@
 
 #include "app/clipboard.h"
 #include "app/edit_hooks.h"
-#include "app/registry_wx.h"
 #include "app/shell_wx.h"
 #include "form/keywords.h"
+#include "ui/registry_wx.h"
 
 namespace tessaly::test {
 
@@ -97,6 +97,8 @@ class ShellTest : public ::testing::Test {
     RecordingEdits edits;
     RecordingEditor editor;
     bool ended = false;
+    bool realPages = false;  // the program's pages, writer and preview updater instead of `edits`
+    std::unique_ptr<EditHooks> pages;
     std::unique_ptr<Shell> shell;
     wxString statusAtStart;  // the status line right after start-up, before any event
 };

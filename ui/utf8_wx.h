@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/utf8_text.h"
+#include "ui/utf8_text.h"
 
 namespace tessaly {
 

@@ -1,4 +1,4 @@
-#include "app/registry_wx.h"
+#include "ui/registry_wx.h"
 
 namespace tessaly {
 
