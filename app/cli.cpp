@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
+#include <cstring>
 #include <ostream>
 #include <sstream>
 
@@ -41,6 +43,12 @@ std::string dumpElements(const ElementList& list) {
 }
 
 }  // namespace
+
+void reportKeywordNote(const KeywordLoad& load, std::ostream& err) {
+    if (!load.ok || load.error.empty()) return;
+    err << "tessaly: keyword file '" << load.path << "': " << load.error
+        << "; no call is recognised\n";
+}
 
 std::string usageText() {
     std::ostringstream s;
@@ -147,6 +155,7 @@ int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostrea
             err << "tessaly: no keyword table (" << keywords.error << "); no call is recognised\n";
         }
     }
+    reportKeywordNote(keywords, err);
 
     std::string text;
     std::string error;
@@ -158,17 +167,26 @@ int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostrea
     CodeText code(text);
     ElementList list;
     scanLines(code, keywords.table, list);
+    errno = 0;  // what a failed write leaves here names the reason
     if (cl.mode == CommandLine::Mode::Dump) {
         out << dumpElements(list) << "\n";
-        return 0;
+    } else {
+        for (int i = 0; i < list.count(); ++i) {
+            if (list[i].Sort != kSortWindow && list[i].Sort != kSortGadget) continue;
+            list.select(i);
+            writeCode(list, code);
+        }
+        out << code.text();
     }
-    for (int i = 0; i < list.count(); ++i) {
-        if (list[i].Sort != kSortWindow && list[i].Sort != kSortGadget) continue;
-        list.select(i);
-        writeCode(list, code);
+    // A write that failed (a full disk, a closed output) must not pass for success: the output
+    // of --format often replaces the form file.
+    out.flush();
+    if (!out.good()) {
+        err << "tessaly: cannot write the output" << (errno != 0 ? ": " : "")
+            << (errno != 0 ? std::strerror(errno) : "") << "\n";
+        return 2;
     }
-    out << code.text();
-    return out.good() ? 0 : 2;
+    return 0;
 }
 
 }  // namespace tessaly

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "form/keywords.h"
+
 namespace tessaly {
 
 // What the command line asks for.
@@ -24,6 +26,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args);
 // read or the arguments are wrong. exeDir is where the installed keywords.json lies.
 int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostream& out,
                    std::ostream& err);
+
+// Reports a keyword table that was read but holds no list of calls (a JSON value that is not an
+// array): one line on err naming the file. Says nothing for a table without such a note.
+void reportKeywordNote(const KeywordLoad& load, std::ostream& err);
 
 // The usage text shown by --help.
 std::string usageText();

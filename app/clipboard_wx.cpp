@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -53,6 +54,44 @@ bool writeAll(int fd, const std::string& text) {
     return true;
 }
 
+// Clipboard text as bytes. Form code that is not UTF-8 (or holds NUL bytes) goes onto the
+// clipboard and comes back from it byte for byte; the toolkit's own text object would change it
+// on the way.
+class ByteTextData : public wxTextDataObject {
+  public:
+    explicit ByteTextData(std::string bytes = {})
+        : wxTextDataObject(toWx(bytes)), bytes_(std::move(bytes)) {}
+    const std::string& bytes() const { return bytes_; }
+
+    size_t GetDataSize(const wxDataFormat& format) const override {
+        return format == wxDF_UNICODETEXT ? bytes_.size() : wxTextDataObject::GetDataSize(format);
+    }
+    bool GetDataHere(const wxDataFormat& format, void* buf) const override {
+        if (format != wxDF_UNICODETEXT) return wxTextDataObject::GetDataHere(format, buf);
+        if (!buf) return false;
+        std::copy(bytes_.begin(), bytes_.end(), static_cast<char*>(buf));
+        return true;
+    }
+    bool SetData(const wxDataFormat& format, size_t len, const void* buf) override {
+        if (format != wxDF_UNICODETEXT) {
+            const bool ok = wxTextDataObject::SetData(format, len, buf);
+            bytes_ = fromWx(GetText());
+            return ok;
+        }
+        if (len > 0 && !buf) return false;
+        bytes_.assign(static_cast<const char*>(buf), len);
+        SetText(toWx(bytes_));
+        return true;
+    }
+    // The base class's other overloads stay visible.
+    using wxTextDataObject::GetDataHere;
+    using wxTextDataObject::GetDataSize;
+    using wxTextDataObject::SetData;
+
+  private:
+    std::string bytes_;
+};
+
 }  // namespace
 
 unsigned long clipboardOwnerWindow() {
@@ -63,17 +102,16 @@ unsigned long clipboardOwnerWindow() {
 std::string WxClipboard::getText() {
     wxClipboardLocker lock;
     if (!lock || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) return {};
-    wxTextDataObject data;
+    ByteTextData data;
     if (!wxTheClipboard->GetData(data)) return {};
-    return fromWx(data.GetText());
+    return data.bytes();
 }
 
 void WxClipboard::putText(const std::string& text) {
     wxClipboardLocker lock;
     if (!lock) return;
-    const wxString wide = toWx(text);
-    wxTheClipboard->SetData(new wxTextDataObject(wide));
-    lastPut_ = fromWx(wide);
+    wxTheClipboard->SetData(new ByteTextData(text));
+    lastPut_ = text;
     put_ = true;
     owner_ = clipboardOwnerWindow();
 }

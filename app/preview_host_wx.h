@@ -26,6 +26,8 @@ class PreviewHost {
     // Appends an entry to the element picker that names list element `listIndex`; returns the
     // entry's index, which the element keeps as its `Index`.
     virtual int32_t appendPickerEntry(const std::string& text, int32_t listIndex) = 0;
+    // Shows a note about the preview in the main window's status line.
+    virtual void showNote(const std::string& text) = 0;
     // Registry number of the placeholder picture shown for OpenGL gadgets; 0 when there is none.
     virtual int32_t placeholderPicture() const = 0;
 };

@@ -46,6 +46,7 @@ class LivePreviewBuilder : public PreviewBuilder, private LivePreviewHost {
     }
     void installShortcuts(wxTopLevelWindow* window) override { host_->installShortcuts(window); }
     void adoptWindow(wxTopLevelWindow* window) override { host_->adoptWindow(window); }
+    void showNote(const std::string& text) override { host_->showNote(text); }
 
     PreviewHost* host_ = nullptr;
     CodeEditorModule editorModule_;

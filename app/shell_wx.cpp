@@ -14,6 +14,7 @@
 #include "app/main_layout.h"
 #include "app/main_window_wx.h"
 #include "app/message_box_wx.h"
+#include "app/picker_batch_wx.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_geometry_wx.h"
 #include "app/tab_bar_seam_wx.h"
@@ -401,6 +402,7 @@ void Shell::openDefaultWindow() {
 }
 
 void Shell::buildPreview(ElementList& list) {
+    const PickerBatch batch(mainControl<wxChoice>(kPicker));
     services_.preview->buildPreview(list, *this);
 }
 
@@ -421,6 +423,10 @@ void Shell::showEntry(int entry) {
 
 void Shell::activateMainWindow() {
     frame_->Raise();
+}
+
+void Shell::showNote(const std::string& text) {
+    mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(" " + text));
 }
 
 int32_t Shell::appendPickerEntry(const std::string& text, int32_t listIndex) {

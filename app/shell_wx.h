@@ -118,6 +118,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void adoptWindow(wxTopLevelWindow* window) override;
     void installShortcuts(wxTopLevelWindow* window) override;
     int32_t appendPickerEntry(const std::string& text, int32_t listIndex) override;
+    void showNote(const std::string& text) override;
     int32_t placeholderPicture() const override { return placeholderPicture_; }
 
   private:

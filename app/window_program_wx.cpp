@@ -1,5 +1,6 @@
 #include <wx/app.h>
 #include <wx/init.h>
+#include <wx/timer.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include "app/ide_file.h"
 #include "ui/registry_wx.h"
 #include "app/shell_wx.h"
+#include "app/stop_signals.h"
 #include "app/window_program.h"
 #include "form/keywords.h"
 #include "form/read_file.h"
@@ -21,6 +23,9 @@
 namespace tessaly {
 
 namespace {
+
+// How often the program looks for a stop signal.
+constexpr int kStopPollMs = 50;
 
 // GLib's log level bits (GLogLevelFlags), without its headers.
 constexpr int kGLogLevelCritical = 1 << 3;
@@ -53,10 +58,16 @@ class TessalyApp : public wxApp {
         edits_ = makeEditHooks(*shell_);
         shell_->setEditHooks(edits_.get());
         shell_->start(fileText_);
+        // A stop signal ends the program as Escape does; its handler can only leave a note.
+        stopPoll_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+            if (stopRequested()) shell_->quit();
+        });
+        stopPoll_.Start(kStopPollMs);
         return true;
     }
 
     int OnExit() override {
+        stopPoll_.Stop();
         // The windows' handlers call into the shell: the windows go first, while the shell
         // still exists, then the registry's images, while the toolkit still exists.
         for (wxWindow* w : wxTopLevelWindows) w->Destroy();
@@ -75,6 +86,7 @@ class TessalyApp : public wxApp {
     EditorLink* editor_;
     std::unique_ptr<Shell> shell_;
     std::unique_ptr<EditHooks> edits_;
+    wxTimer stopPoll_;
 };
 
 // A failed toolkit assertion is reported on standard error; the default would open a modal
@@ -128,7 +140,9 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     if (!keywords.ok) {
         err << "tessaly: no keyword table (" << keywords.error << "); no call is recognised\n";
     }
+    reportKeywordNote(keywords, err);
 
+    installStopSignalHandlers();
 #ifdef _WIN32
     // The IDE's editor is reached by window messages; the clipboard is the system's own.
     Win32Clipboard clipboard;

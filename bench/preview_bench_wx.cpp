@@ -32,6 +32,7 @@ class NullHost : public LivePreviewHost {
     void showMessage(const std::string&, const std::string&) override {}
     void installShortcuts(wxTopLevelWindow*) override {}
     void adoptWindow(wxTopLevelWindow*) override {}
+    void showNote(const std::string&) override {}
     void reset() { entries_ = 0; }
 
   private:

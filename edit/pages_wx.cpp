@@ -6,7 +6,6 @@
 #include <wx/hyperlink.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
-#include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -332,17 +331,11 @@ void EditPages::applyTo(const sElement& element) {
     control->SetSize(v.x, v.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
     if (frame_.control() == control) frame_.follow();
     if (!rescalesPicture(element) || element.Image == 0) return;
-    auto* picture = dynamic_cast<wxStaticBitmap*>(control);
-    if (!picture) return;
-    wxBitmap image;
-    if (asciiLower(element.KeyWord) == "imagegadget") {
-        image = placeholderImage(size.x, size.y);
-    } else if (originalPicture().IsOk()) {
-        image = wxBitmap(originalPicture().Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
-    }
-    if (!image.IsOk()) return;
-    registry.setImage(element.Image, image);
-    picture->SetBitmap(image);
+    // The picture follows the new size, at most kMaxPictureSide a side: the control stretches it.
+    // An OpenGL gadget's is scaled from the original picture, not from the last scaled copy.
+    const bool tan = asciiLower(element.KeyWord) == "imagegadget";
+    refitGadgetPicture(registry, element.Image, control, size.x, size.y,
+                       tan ? wxImage() : originalPicture());
 }
 
 }  // namespace tessaly

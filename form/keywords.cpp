@@ -97,8 +97,11 @@ KeywordLoad parseKeywordTable(std::string_view json) {
 KeywordLoad loadKeywordFile(const std::string& path) {
     std::string text;
     KeywordLoad result;
+    result.path = path;
     if (!readWholeFile(path, text, result.error)) return result;
-    return parseKeywordTable(text);
+    result = parseKeywordTable(text);
+    result.path = path;
+    return result;
 }
 
 KeywordLoad loadKeywordTableWithFallback(const std::string& exeDir) {

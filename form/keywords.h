@@ -19,11 +19,12 @@ using KeywordTable = std::vector<sKeyWord>;
 
 // Outcome of reading one keyword file. `ok` is false when the file could not be opened or is not
 // JSON; `error` then says why. A JSON value that is not an array is read as an empty table with
-// `ok` true and a note in `error`.
+// `ok` true and a note in `error`, which the program reports once (see reportKeywordNote).
 struct KeywordLoad {
     KeywordTable table;
     bool ok = false;
     std::string error;
+    std::string path;  // the file read; empty for a table parsed from text
 };
 
 // Builds the table from JSON text. Member names match in any letter case; a member of the wrong

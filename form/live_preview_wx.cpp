@@ -13,6 +13,7 @@
 
 #include "form/column_list_wx.h"
 #include "form/preview_controls_wx.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 
@@ -135,8 +136,20 @@ void LivePreview::build(ElementList& list) {
     for (int32_t image : images_) registry_.freeImage(image);
     images_.clear();
 
+    nestingCapped_ = false;
+    gadgetsBuilt_ = 0;
     KeepCurrent keep(list);
     for (int i = 0; i < list.count(); ++i) buildElement(list, i);
+    std::string note;
+    if (nestingCapped_) {
+        note = "Gadget lists nested deeper than " + std::to_string(ParentStacks::kMaxDepth) +
+               " levels are shown inside the " + std::to_string(ParentStacks::kMaxDepth) + "th";
+    }
+    if (gadgetsBuilt_ >= kMaxGadgets) {
+        note += std::string(note.empty() ? "O" : "; o") + "nly the first " +
+                std::to_string(kMaxGadgets) + " gadgets are shown";
+    }
+    if (!note.empty()) host_.showNote(note);
 }
 
 void LivePreview::buildElement(ElementList& list, int index) {
@@ -182,11 +195,10 @@ void LivePreview::windowRule(sElement& element) {
             frame->SetClientSize(windowWidth(slots_), windowHeight(slots_));
         }
     } else if (ignored) {
-        makeFrame(wxString::FromUTF8(slots_.text(5)), 0, 0, desktop.x, desktop.y,
-                  windowStyle(element.Code));
+        makeFrame(toWx(slots_.text(5)), 0, 0, desktop.x, desktop.y, windowStyle(element.Code));
     } else {
-        makeFrame(wxString::FromUTF8(slots_.text(5)), slots_.number(1), slots_.number(2),
-                  windowWidth(slots_), windowHeight(slots_), windowStyle(element.Code));
+        makeFrame(toWx(slots_.text(5)), slots_.number(1), slots_.number(2), windowWidth(slots_),
+                  windowHeight(slots_), windowStyle(element.Code));
     }
     element.Gadget = window_;
     host_.installShortcuts(previewFrame());
@@ -223,7 +235,7 @@ void LivePreview::itemRule(const ElementList& list) {
     wxWindow* target = previewControl(findTarget(list, slots_.text(0), kItemTargets));
     if (!target) return;  // not found, or not built yet: nothing to add to
     const int pos = slots_.number(1);
-    const wxString text = wxString::FromUTF8(slots_.text(2));
+    const wxString text = toWx(slots_.text(2));
     if (auto* columns = dynamic_cast<ColumnList*>(target)) {
         columns->addRow(pos, text);
     } else if (auto* tabs = dynamic_cast<wxNotebook*>(target)) {
@@ -248,7 +260,7 @@ void LivePreview::columnRule(const ElementList& list) {
         dynamic_cast<ColumnList*>(previewControl(findTarget(list, slots_.text(0), kColumnTargets)));
     // An explorer list is shown as a folder tree, which has no columns to add to.
     if (!columns) return;
-    columns->addColumn(slots_.number(1), wxString::FromUTF8(slots_.text(2)), slots_.size(3));
+    columns->addColumn(slots_.number(1), toWx(slots_.text(2)), slots_.size(3));
 }
 
 void LivePreview::splitterRule(sElement& element, const ElementList& list, wxWindow* parent) {
@@ -295,8 +307,8 @@ wxBitmap LivePreview::imageFor(PreviewKind kind, const wxSize& size, sElement& e
     // All OpenGL gadgets share the one picture; each shows it at its own size, and the shared
     // image holds the size of the last one.
     element.Image = pictureNumber_;
-    if (size.x <= 0 || size.y <= 0) return wxNullBitmap;
-    const wxBitmap image(picture_.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
+    const wxBitmap image = scaledPicture(picture_, size.x, size.y);
+    if (!image.IsOk()) return wxNullBitmap;
     registry_.setImage(pictureNumber_, image);
     return image;
 }
@@ -305,6 +317,7 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
     wxWindow* parent = currentParent();
     // No window yet, or a panel before its first tab: there is no gadget list to add to.
     if (!parent || dynamic_cast<wxNotebook*>(parent)) return;
+    if (gadgetsBuilt_ >= kMaxGadgets) return;
     const wxPoint pos(slots_.number(1), slots_.number(2));
     const wxSize size(slots_.size(3), slots_.size(4));
 
@@ -323,8 +336,11 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
     if (!control) return;
     control->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);
     element.Gadget = registry_.addControl(control);
+    ++gadgetsBuilt_;
     if (kind == PreviewKind::Button) element.Created = 1;
-    if (opensGadgetList(kind)) parents_.open(ParentRef{false, element.Gadget});
+    if (opensGadgetList(kind) && !parents_.open(ParentRef{false, element.Gadget})) {
+        nestingCapped_ = true;
+    }
 }
 
 }  // namespace tessaly

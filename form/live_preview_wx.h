@@ -28,6 +28,8 @@ class LivePreviewHost {
     virtual void installShortcuts(wxTopLevelWindow* window) = 0;
     // Gives a newly opened preview window the program's window handlers (close, size).
     virtual void adoptWindow(wxTopLevelWindow* window) = 0;
+    // Tells the user something about the preview in the status line (at most once a reading).
+    virtual void showNote(const std::string& text) = 0;
 };
 
 // Builds the live preview: the preview window and one native control per gadget element, nested
@@ -35,6 +37,11 @@ class LivePreviewHost {
 // preview_controls_wx.cpp. Keeps the preview window from one reading to the next.
 class LivePreview {
   public:
+    // The most gadget controls one reading makes. The toolkit's work per control grows with the
+    // number of its siblings, so tens of thousands of gadgets would keep the program from
+    // answering for minutes; further gadgets stay in the picker without a control.
+    static constexpr int32_t kMaxGadgets = 2000;
+
     LivePreview(LivePreviewHost& host, Registry& registry, CodeEditorModule& editorModule);
 
     // The picture OpenGL gadgets show: the registry image decoded at start-up. Each OpenGL gadget
@@ -81,6 +88,8 @@ class LivePreview {
     wxImage picture_;
     int32_t pictureNumber_ = 0;
     std::vector<int32_t> images_;  // placeholder images of the current reading
+    bool nestingCapped_ = false;   // a gadget list of this reading was nested too deep
+    int32_t gadgetsBuilt_ = 0;     // gadget controls made by this reading
 };
 
 }  // namespace tessaly

@@ -24,20 +24,31 @@ std::optional<ParentRef> ParentStacks::current() const {
     return state->current;
 }
 
-void ParentStacks::open(ParentRef container) {
+bool ParentStacks::open(ParentRef container) {
     WindowState* state = active();
-    if (!state) return;
+    if (!state) return true;
+    if (state->outside > 0 || int(state->stack.size()) >= kMaxDepth) {
+        ++state->outside;
+        return false;
+    }
     state->stack.push_back(state->current);
     state->current = container;
+    return true;
 }
 
 void ParentStacks::replace(ParentRef tab) {
-    if (WindowState* state = active()) state->current = tab;
+    WindowState* state = active();
+    if (state && state->outside == 0) state->current = tab;
 }
 
 bool ParentStacks::close() {
     WindowState* state = active();
-    if (!state || state->stack.empty()) return false;
+    if (!state) return false;
+    if (state->outside > 0) {
+        --state->outside;
+        return true;
+    }
+    if (state->stack.empty()) return false;
     state->current = state->stack.back();
     state->stack.pop_back();
     return true;

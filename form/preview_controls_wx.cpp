@@ -11,6 +11,7 @@
 #include <wx/dir.h>
 #include <wx/frame.h>
 #include <wx/gauge.h>
+#include <wx/generic/statbmpg.h>
 #include <wx/hyperlink.h>
 #include <wx/listbox.h>
 #include <wx/notebook.h>
@@ -25,9 +26,12 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
 
 #include "form/column_list_wx.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 
@@ -50,11 +54,11 @@ namespace tessaly {
 //   ExplorerTreeGadget   wxDataViewTreeCtrl            start path 5 and its sub-folders
 //   FrameGadget          wxStaticBox (GtkFrame)        text 5
 //   HyperLinkGadget      wxGenericHyperlinkCtrl        text 5 in colour N6 (RGB in $BBGGRR)
-//   ImageGadget          wxStaticBitmap                placeholder image (tan)
+//   ImageGadget          wxGenericStaticBitmap         placeholder image (tan), stretched
 //   IPAddressGadget      wxTextCtrl                    "127.0.0.1"
 //   ListIconGadget       ColumnList (GtkTreeView)      first column title 5, width N6
 //   ListViewGadget       wxListBox (GtkTreeView)       items from AddGadgetItem
-//   OpenGLGadget         wxStaticBitmap                the placeholder picture at N3 x N4
+//   OpenGLGadget         wxGenericStaticBitmap         the placeholder picture, stretched
 //   OptionGadget         wxRadioButton                 text 5
 //   PanelGadget          wxNotebook                    tabs from AddGadgetItem; becomes the parent
 //   ProgressBarGadget    wxGauge                       range N5..N6, value 50
@@ -84,12 +88,17 @@ namespace tessaly {
 
 namespace {
 
+// The colour of an image gadget's placeholder.
+wxColour placeholderTan() {
+    return {210, 180, 140};
+}
+
 // Sub-folders listed by an explorer substitute; a real folder tree shows them lazily, the
 // preview only needs its first level.
 constexpr int kMaxFolders = 200;
 
 wxString textOf(const Slots& s, int i) {
-    return wxString::FromUTF8(s.text(i));
+    return toWx(s.text(i));
 }
 
 // A label shown as written: the toolkit would take "&" as the mark of a keyboard mnemonic and
@@ -119,32 +128,37 @@ wxDataViewTreeCtrl* makeFolderTree(wxWindow* parent, const wxString& path) {
     return tree;
 }
 
-// Range of a min/max pair that the toolkit accepts: GTK refuses a maximum below the minimum.
-struct Range {
-    int32_t min;
-    int32_t max;
-};
-Range rangeOf(const Slots& s, int minSlot, int maxSlot) {
-    const int32_t min = s.number(minSlot);
-    return {min, std::max(s.number(maxSlot), min)};
-}
-
 wxWindow* makeProgressBar(wxWindow* parent, const Slots& s, bool vertical) {
-    const Range r = rangeOf(s, 5, 6);
-    auto* gauge = new wxGauge(parent, wxID_ANY, std::max(r.max - r.min, 1), wxDefaultPosition,
-                              wxDefaultSize, vertical ? wxGA_VERTICAL : wxGA_HORIZONTAL);
+    const GaugeRange r = progressBarRange(s.number(5), s.number(6));
+    auto* gauge = new wxGauge(parent, wxID_ANY, r.range, wxDefaultPosition, wxDefaultSize,
+                              vertical ? wxGA_VERTICAL : wxGA_HORIZONTAL);
     // A form's progress bar is shown at the value 50 of its own range.
-    gauge->SetValue(std::clamp(50 - r.min, 0, gauge->GetRange()));
+    gauge->SetValue(r.value);
     return gauge;
 }
 
 wxWindow* makeScrollBar(wxWindow* parent, const Slots& s, bool vertical) {
-    const Range r = rangeOf(s, 5, 6);
     auto* bar = new wxScrollBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                 vertical ? wxSB_VERTICAL : wxSB_HORIZONTAL);
     const int page = std::max(s.number(7), 1);
-    bar->SetScrollbar(0, page, r.max - r.min + 1, page);
+    bar->SetScrollbar(0, page, scrollBarPositions(s.number(5), s.number(6)), page);
     return bar;
+}
+
+wxSize boundedPictureSize(int32_t width, int32_t height) {
+    return {std::min(width, kMaxPictureSide), std::min(height, kMaxPictureSide)};
+}
+
+// An image or OpenGL gadget: its picture stretched over the whole control, drawn when shown,
+// so that the control costs no memory for its size. Reads as an icon to assistive technologies,
+// as the toolkit's own image control does.
+wxWindow* makePictureView(wxWindow* parent, const wxBitmap& picture, PreviewKind kind) {
+    auto* view = new wxGenericStaticBitmap(parent, wxID_ANY, picture);
+    // Tan behind the tan picture: stretched far, its smoothed edges would blur into grey.
+    if (kind == PreviewKind::Image) view->SetBackgroundColour(placeholderTan());
+    view->SetScaleMode(wxStaticBitmapBase::Scale_Fill);
+    atk_object_set_role(gtk_widget_get_accessible(view->GetHandle()), ATK_ROLE_ICON);
+    return view;
 }
 
 wxWindow* makeScrollArea(wxWindow* parent, const Slots& s) {
@@ -167,9 +181,32 @@ wxWindow* makeDate(wxWindow* parent, const Slots& s, int dateSlot) {
 
 wxBitmap placeholderImage(int32_t width, int32_t height) {
     if (width <= 0 || height <= 0) return wxNullBitmap;
-    wxImage image(width, height, false);
-    image.SetRGB(wxRect(0, 0, width, height), 210, 180, 140);
+    const wxSize size = boundedPictureSize(width, height);
+    wxImage image(size, false);
+    image.SetRGB(wxRect(size), placeholderTan().Red(), placeholderTan().Green(),
+                 placeholderTan().Blue());
     return wxBitmap(image, 24);
+}
+
+wxBitmap scaledPicture(const wxImage& picture, int32_t width, int32_t height) {
+    if (width <= 0 || height <= 0 || !picture.IsOk()) return wxNullBitmap;
+    const wxSize size = boundedPictureSize(width, height);
+    return wxBitmap(picture.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR));
+}
+
+void refitGadgetPicture(Registry& registry, int32_t imageNumber, wxWindow* control, int32_t width,
+                        int32_t height, const wxImage& source) {
+    const wxBitmap* now = registry.image(imageNumber);
+    if (!now || !now->IsOk()) return;
+    const wxBitmap picture =
+        scaledPicture(source.IsOk() ? source : now->ConvertToImage(), width, height);
+    if (!picture.IsOk()) return;
+    registry.setImage(imageNumber, picture);
+    if (auto* view = dynamic_cast<wxStaticBitmapBase*>(control)) {
+        view->SetBitmap(picture);
+    } else if (auto* button = dynamic_cast<wxBitmapButton*>(control)) {
+        button->SetBitmapLabel(picture);
+    }
 }
 
 wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
@@ -231,7 +268,7 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         }
         case PreviewKind::Image:
         case PreviewKind::OpenGL:
-            return new wxStaticBitmap(parent, wxID_ANY, image);
+            return makePictureView(parent, image, kind);
         case PreviewKind::IPAddress:
             return new wxTextCtrl(parent, wxID_ANY, "127.0.0.1");
         case PreviewKind::ListIcon: {
@@ -254,9 +291,9 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         case PreviewKind::Shortcut:
             return new wxTextCtrl(parent, wxID_ANY);
         case PreviewKind::Spin: {
-            const Range r = rangeOf(s, 5, 6);
-            return new wxSpinCtrl(parent, wxID_ANY, {}, noPos, noSize, wxSP_ARROW_KEYS, r.min,
-                                  r.max, r.min);
+            const int32_t min = s.number(5);
+            return new wxSpinCtrl(parent, wxID_ANY, {}, noPos, noSize, wxSP_ARROW_KEYS, min,
+                                  std::max(s.number(6), min), min);
         }
         case PreviewKind::String: {
             const long style = (has("#pb_string_password") ? wxTE_PASSWORD : 0) |
@@ -272,10 +309,8 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
                                     style | wxST_NO_AUTORESIZE);
         }
         case PreviewKind::TrackBar: {
-            // GTK needs a range of at least one step.
-            const Range r = rangeOf(s, 5, 6);
-            return new wxSlider(parent, wxID_ANY, r.min, r.min, std::max(r.max, r.min + 1), noPos,
-                                noSize,
+            const ValueRange r = trackBarRange(s.number(5), s.number(6));
+            return new wxSlider(parent, wxID_ANY, r.min, r.min, r.max, noPos, noSize,
                                 has("#pb_trackbar_vertical") ? wxSL_VERTICAL : wxSL_HORIZONTAL);
         }
         case PreviewKind::Tree:

@@ -1,6 +1,7 @@
 #include "form/preview_rules.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "form/form_names.h"
@@ -89,6 +90,32 @@ int32_t Slots::number(int i) const {
 
 int32_t Slots::size(int i) const {
     return std::clamp(number(i), 0, kMaxSize);
+}
+
+namespace {
+
+constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
+constexpr int64_t kMaxTrackBarSpan = int64_t(1) << 30;
+
+int32_t clampToInt32(int64_t v) {
+    return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), kInt32Max));
+}
+
+}  // namespace
+
+ValueRange trackBarRange(int32_t min, int32_t max) {
+    const int64_t span = std::clamp<int64_t>(int64_t(max) - min, 1, kMaxTrackBarSpan);
+    const int64_t lo = std::min<int64_t>(min, kInt32Max - span);
+    return {int32_t(lo), int32_t(lo + span)};
+}
+
+GaugeRange progressBarRange(int32_t min, int32_t max) {
+    const int32_t range = clampToInt32(std::max<int64_t>(int64_t(max) - min, 1));
+    return {range, int32_t(std::clamp<int64_t>(50 - int64_t(min), 0, range))};
+}
+
+int32_t scrollBarPositions(int32_t min, int32_t max) {
+    return clampToInt32(std::max<int64_t>(int64_t(max) - min + 1, 1));
 }
 
 bool isIgnoredSize(const Slots& slots) {

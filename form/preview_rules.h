@@ -79,6 +79,26 @@ class Slots {
     std::array<std::string, kCount> slots_;
 };
 
+// The ranges of the controls that take a minimum and a maximum (slots 5 and 6). Computed in 64
+// bits and clamped to what the controls take: forms write extreme limits ($7FFFFFFF, -2147483648)
+// whose difference does not fit in 32 bits. A maximum below the minimum counts as the minimum.
+struct ValueRange {
+    int32_t min = 0;
+    int32_t max = 0;
+};
+// A track bar's range: at least one step (GTK needs one) and at most 2^30, so that the toolkit's
+// own step arithmetic cannot overflow either. Starts at the minimum where it can.
+ValueRange trackBarRange(int32_t min, int32_t max);
+// A progress bar's: 0 to max - min (at least 1), and where the value 50 of the form's range
+// falls in it, clamped to the bar.
+struct GaugeRange {
+    int32_t range = 1;
+    int32_t value = 0;
+};
+GaugeRange progressBarRange(int32_t min, int32_t max);
+// The number of positions of a scroll bar: max - min + 1, at least 1.
+int32_t scrollBarPositions(int32_t min, int32_t max);
+
 // True when width and height (slots 3 and 4) both read "#pb_ignore" in any letter case.
 bool isIgnoredSize(const Slots& slots);
 

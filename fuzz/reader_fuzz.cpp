@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the reader and the code writer. Checks, besides the sanitizers:
-// the code splits and joins back byte for byte, every element points into its own line,
-// rewriting every listed element touches no other line and no line break, keeps the bytes in
-// front of and behind its call, and reading the rewritten line gives the same values; and
-// rewriting a whole text a second time changes nothing.
+// the bytes survive the way through the toolkit's text, the code splits and joins back byte for
+// byte, every element points into its own line, rewriting every listed element touches no other
+// line and no line break, keeps the bytes in front of and behind its call, and reading the
+// rewritten line gives the same values; and rewriting a whole text a second time changes nothing.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +16,7 @@
 #include "form/keywords.h"
 #include "form/number_text.h"
 #include "form/reader.h"
+#include "ui/utf8_text.h"
 
 namespace {
 
@@ -51,6 +52,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The keyword loader must take any bytes too.
     (void)parseKeywordTable(text);
 
+    // Any bytes pass through the toolkit's text and come back unchanged, and what the toolkit
+    // gets holds no NUL.
+    const std::string shown = toToolkitUtf8(text);
+    check(shown.find('\0') == std::string::npos);
+    check(fromToolkitUtf8(shown) == text);
+
     CodeText code(text);
     check(code.text() == text);
 
@@ -77,8 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const size_t tail = callAt(MaskedLine(e.Code), front, e.KeyWord.size()).tail();
         check(line.compare(0, front, e.Code, 0, front) == 0);
         check(line.size() >= front + (e.Code.size() - tail));
-        check(line.compare(line.size() - (e.Code.size() - tail), std::string::npos, e.Code,
-                           tail) == 0);
+        check(line.compare(line.size() - (e.Code.size() - tail), std::string::npos, e.Code, tail) ==
+              0);
         // ...and reads back into the same values.
         ElementList again;
         scanLine(line, e.Line, table(), again);

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs a fuzz target for a bounded time, seeded with the example forms; fails on any finding.
+# Runs a fuzz target for a bounded time, seeded with the example forms, the seeds here and the
+# hostile forms of the tests (tests/data); fails on any finding.
 # Usage: fuzz/run.sh TARGET SECONDS
 set -uo pipefail
 target=$1
@@ -8,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/corpus"
-cp "$here"/../examples/* "$here"/seeds/* "$work/corpus"/ 2>/dev/null
+cp "$here"/../examples/* "$here"/seeds/* "$here"/../tests/data/* "$work/corpus"/ 2>/dev/null
 "$target" -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=2048 -timeout=10 \
   -print_final_stats=1 -artifact_prefix="$work/" "$work/corpus" >"$work/log" 2>&1
 status=$?

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite: the unit, window and
-# end-to-end tests, the Windows editor link under Wine, the sanitizer build of the unit tests and a
-# short fuzz run.
+# end-to-end tests, the Windows editor link under Wine, a sanitizer build of the whole program with
+# its unit and window tests and the hostile forms of tests/data opened in its window, and a short
+# fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -30,11 +31,19 @@ echo "install: ok"
 echo "== the Windows editor link, cross-compiled and run under Wine"
 bash tests/win32/wine_test.sh "$root/build/win32"
 
-echo "== sanitizer build (ASan + UBSan) of the unit tests"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_GUI=OFF \
-  -DTESSALY_BENCH=OFF -DTESSALY_SANITIZE=ON >/dev/null
-cmake --build build-asan -j "$jobs" --target unit_tests tessaly
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$jobs" -L unit)
+echo "== sanitizer build (ASan + UBSan) of the whole program"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BENCH=OFF \
+  -DTESSALY_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs" --target tessaly tessaly_code_editor unit_tests ui_tests
+# The toolkit's libraries keep caches for the life of the process; only their leaks are ignored.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-asan && ctest --output-on-failure -j "$jobs" --timeout 600 -L 'unit|ui')
+echo "== hostile forms in the sanitizer build's window program"
+(cd build-asan && "$root/tests/with_display.sh" "$root/tests/sanitizer/open_hostile_forms.sh" \
+  "$root/build-asan/tessaly" "$root/tests/data")
+unset ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS
 
 echo "== fuzzing the reader and writer"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

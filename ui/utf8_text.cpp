@@ -6,6 +6,27 @@ namespace tessaly {
 
 namespace {
 
+// The private character for byte b is U+F0000 + b: in UTF-8 F3 B0 (80 + b / 64) (80 + b % 64).
+constexpr uint8_t kLead0 = 0xF3;
+constexpr uint8_t kLead1 = 0xB0;
+
+void appendByteCharacter(std::string& out, uint8_t b) {
+    out += char(kLead0);
+    out += char(kLead1);
+    out += char(0x80 | (b >> 6));
+    out += char(0x80 | (b & 0x3F));
+}
+
+// True when text[i..] starts with one of the private characters; sets b to its byte.
+bool byteCharacterAt(std::string_view text, size_t i, uint8_t& b) {
+    if (i + 4 > text.size()) return false;
+    const auto at = [&](size_t k) { return uint8_t(text[i + k]); };
+    if (at(0) != kLead0 || at(1) != kLead1 || at(2) < 0x80 || at(2) > 0x83) return false;
+    if (at(3) < 0x80 || at(3) > 0xBF) return false;
+    b = uint8_t(((at(2) & 0x3) << 6) | (at(3) & 0x3F));
+    return true;
+}
+
 // Length of the valid UTF-8 sequence at text[i], 0 when there is none.
 size_t validSequence(std::string_view text, size_t i) {
     const auto byte = [&](size_t k) { return uint8_t(text[k]); };
@@ -38,17 +59,37 @@ size_t validSequence(std::string_view text, size_t i) {
 
 }  // namespace
 
-std::string repairUtf8(std::string_view text) {
+std::string toToolkitUtf8(std::string_view bytes) {
     std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
-        const size_t n = validSequence(text, i);
-        if (n == 0) {
-            out += "\xEF\xBF\xBD";
+    out.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size();) {
+        uint8_t unused = 0;
+        const size_t n = validSequence(bytes, i);
+        if (n == 0 || bytes[i] == '\0') {
+            appendByteCharacter(out, uint8_t(bytes[i]));
             ++i;
+        } else if (byteCharacterAt(bytes, i, unused)) {
+            for (size_t k = 0; k < 4; ++k) appendByteCharacter(out, uint8_t(bytes[i + k]));
+            i += 4;
         } else {
-            out.append(text.substr(i, n));
+            out.append(bytes.substr(i, n));
             i += n;
+        }
+    }
+    return out;
+}
+
+std::string fromToolkitUtf8(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        uint8_t b = 0;
+        if (byteCharacterAt(utf8, i, b)) {
+            out += char(b);
+            i += 4;
+        } else {
+            out += utf8[i];
+            ++i;
         }
     }
     return out;

@@ -104,9 +104,27 @@ TEST_F(ClipboardTest, StartingFromAFileLeavesTheClipboardAlone) {
     EXPECT_EQ(picker()->GetCount(), 1u);
 }
 
-TEST_F(ClipboardTest, AFileThatIsNotUtf8StillShows) {
-    startShell(std::string("; caf\xE9\n"));
-    EXPECT_EQ(codeView(), "; caf\xEF\xBF\xBD\n");
+// A Latin-1 file with a NUL byte: the toolkit takes neither; every byte must come back.
+// (It also holds one of the private characters that carry such bytes through the toolkit.)
+const std::string kHostileBytes =
+    std::string("; caf\xE9 \xF3\xB0\x80\x80\nButtonGadget(#B, 1, 2, 3, 4, \"") + '\0' + "\xFF\")\n";
+
+TEST_F(ClipboardTest, AFileThatIsNotUtf8OrHoldsNulIsKeptByteForByte) {
+    startShell(kHostileBytes, &real);
+    EXPECT_TRUE(codeView() == kHostileBytes);
+    EXPECT_EQ(picker()->GetCount(), 1u);
+    shell->copy();
+    EXPECT_TRUE(readWithXclip() == kHostileBytes);
+}
+
+TEST_F(ClipboardTest, PasteAndCopyCarryBytesThatAreNotUtf8) {
+    startOnRealClipboard();
+    putWithXclip(kHostileBytes);
+    shell->paste();
+    EXPECT_TRUE(codeView() == kHostileBytes);
+    emptyClipboard();
+    shell->copy();
+    EXPECT_TRUE(readWithXclip() == kHostileBytes);
 }
 
 TEST_F(ClipboardTest, AnEditorHandleEmptiesTheClipboardAndSwapsTheButtons) {

@@ -31,11 +31,13 @@ class FakeHost : public LivePreviewHost {
     }
     void installShortcuts(wxTopLevelWindow* window) override { shortcutWindows.push_back(window); }
     void adoptWindow(wxTopLevelWindow* window) override { adopted.push_back(window); }
+    void showNote(const std::string& text) override { notes.push_back(text); }
 
     std::vector<std::pair<std::string, int32_t>> entries;
     std::vector<std::pair<std::string, std::string>> messages;
     std::vector<wxTopLevelWindow*> shortcutWindows;
     std::vector<wxTopLevelWindow*> adopted;
+    std::vector<std::string> notes;
 };
 
 // A preview built by the whole reading procedure, with the main window's steps recorded.

@@ -7,6 +7,7 @@
 #include <wx/combobox.h>
 #include <wx/datectrl.h>
 #include <wx/gauge.h>
+#include <wx/generic/statbmpg.h>
 #include <wx/hyperlink.h>
 #include <wx/listbox.h>
 #include <wx/notebook.h>
@@ -15,13 +16,13 @@
 #include <wx/scrolwin.h>
 #include <wx/slider.h>
 #include <wx/spinctrl.h>
-#include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/stc/stc.h>
 #include <wx/textctrl.h>
 
 #include "form/column_list_wx.h"
+#include "form/preview_controls_wx.h"
 #include "preview_fixture.h"
 
 namespace tessaly::test {
@@ -199,7 +200,7 @@ TEST_F(GadgetsTest, ImageGadgetsShowATanPlaceholderOfTheirSize) {
     read(std::string(kWindow) +
          "ImageGadget(#Image, 10, 10, 120, 80, 0)\n"
          "ButtonImageGadget(#ButtonImage, 150, 10, 60, 40, 0)\n");
-    auto* image = as<wxStaticBitmap>(control("#Image"));
+    auto* image = as<wxGenericStaticBitmap>(control("#Image"));
     ASSERT_NE(image, nullptr);
     const wxBitmap shown = image->GetBitmap();
     EXPECT_EQ(shown.GetSize(), wxSize(120, 80));
@@ -222,12 +223,36 @@ TEST_F(GadgetsTest, OpenGLGadgetsShareTheOnePictureEachAtItsSize) {
     EXPECT_NE(preview_.pictureImage(), 0);
     EXPECT_EQ(element("#GL1").Image, preview_.pictureImage());
     EXPECT_EQ(element("#GL2").Image, preview_.pictureImage());
-    auto* first = as<wxStaticBitmap>(control("#GL1"));
+    auto* first = as<wxGenericStaticBitmap>(control("#GL1"));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->GetBitmap().GetSize(), wxSize(320, 180));
-    EXPECT_EQ(as<wxStaticBitmap>(control("#GL2"))->GetBitmap().GetSize(), wxSize(160, 90));
+    EXPECT_EQ(as<wxGenericStaticBitmap>(control("#GL2"))->GetBitmap().GetSize(), wxSize(160, 90));
     // The shared picture holds the last size.
     EXPECT_EQ(registry_.image(preview_.pictureImage())->GetSize(), wxSize(160, 90));
+}
+
+TEST_F(GadgetsTest, HugeImageGadgetsHoldASmallPictureStretchedOverTheirArea) {
+    std::string form = std::string(kWindow) + "OpenGLGadget(#GL, 0, 0, 100000, 100000)\n";
+    for (int i = 0; i < 10; ++i) form += "ImageGadget(#I, 0, 0, 16384, 16384, 0)\n";
+    form += "ButtonImageGadget(#BI, 0, 0, 16384, 16384, 0)\n";
+    read(form);
+    auto* image = as<wxGenericStaticBitmap>(control("#I"));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->GetSize(), wxSize(16384, 16384));
+    EXPECT_EQ(image->GetBitmap().GetSize(), wxSize(kMaxPictureSide, kMaxPictureSide));
+    EXPECT_EQ(image->GetScaleMode(), wxStaticBitmapBase::Scale_Fill);
+    EXPECT_EQ(registry_.image(element("#I").Image)->GetSize(),
+              wxSize(kMaxPictureSide, kMaxPictureSide));
+    EXPECT_EQ(as<wxBitmapButton>(control("#BI"))->GetBitmapLabel().GetSize(),
+              wxSize(kMaxPictureSide, kMaxPictureSide));
+    EXPECT_EQ(registry_.image(preview_.pictureImage())->GetSize(),
+              wxSize(kMaxPictureSide, kMaxPictureSide));
+
+    // An edit that resizes the gadget gives it its picture again for the new size, still bounded.
+    refitGadgetPicture(registry_, element("#I").Image, image, 30, 20000);
+    EXPECT_EQ(image->GetBitmap().GetSize(), wxSize(30, kMaxPictureSide));
+    EXPECT_EQ(middleColour(image->GetBitmap()), wxColour(210, 180, 140));
+    EXPECT_EQ(registry_.image(element("#I").Image)->GetSize(), wxSize(30, kMaxPictureSide));
 }
 
 TEST_F(GadgetsTest, SymbolicAndNegativeSizesGiveZeroSizedControlsWithoutToolkitWarnings) {

@@ -81,6 +81,24 @@ TEST_F(NestingTest, UnbalancedCodeLeavesTheParentWhereTheCodeLeftIt) {
     EXPECT_EQ(control("#Fresh")->GetParent(), frame());
 }
 
+TEST_F(NestingTest, NestingDeeperThanTheLimitIsBuiltIntoTheDeepestContainerWithOneNote) {
+    // 1,000 nested containers, a button in the innermost, 1,000 closing lines, a button after.
+    std::ifstream in(TESSALY_SOURCE_DIR "/tests/data/nested_1000.pb", std::ios::binary);
+    read(std::string(std::istreambuf_iterator<char>(in), {}));
+    const std::string deepest = "#C" + std::to_string(ParentStacks::kMaxDepth);
+    EXPECT_EQ(control("#C1")->GetParent(), frame());
+    EXPECT_EQ(control(deepest)->GetParent(),
+              control("#C" + std::to_string(ParentStacks::kMaxDepth - 1)));
+    EXPECT_EQ(control("#C1000")->GetParent(), control(deepest));
+    EXPECT_EQ(control("#B")->GetParent(), control(deepest));
+    EXPECT_EQ(control("#Top")->GetParent(), frame());
+    ASSERT_EQ(host_.notes.size(), 1u);
+    EXPECT_NE(host_.notes[0].find("deeper than 64"), std::string::npos);
+    // The next reading, nested no deeper than the limit, gives no note.
+    read(std::string(kWindow) + "ContainerGadget(#C, 0, 0, 9, 9)\nCloseGadgetList()\n");
+    EXPECT_EQ(host_.notes.size(), 1u);
+}
+
 TEST_F(NestingTest, GadgetsOnAPanelWithoutATabAreNotMade) {
     read(std::string(kWindow) +
          "PanelGadget(#Panel, 0, 0, 300, 200)\n"

@@ -3,10 +3,13 @@
 #include <wx/frame.h>
 #include <wx/uiaction.h>
 
+#include <gtk/gtk.h>
+
 #include <fstream>
 #include <iterator>
 
 #include "app/main_layout.h"
+#include "form/live_preview_wx.h"
 #include "form/preview_rules.h"
 #include "ui/registry_wx.h"
 #include "ui_support.h"
@@ -55,6 +58,24 @@ TEST_F(PreviewShellTest, AReadingBuildsThePreviewAndFillsThePicker) {
     wxWindow* button = Registry::instance().control(inner.Gadget);
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->GetParent(), Registry::instance().control(shell->elements()[1].Gadget));
+}
+
+TEST_F(PreviewShellTest, AHugeFormShowsItsFirstGadgetsListsEveryElementAndSaysSo) {
+    std::string form;
+    const int count = LivePreview::kMaxGadgets + 10;
+    for (int i = 0; i < count; ++i)
+        form += "ButtonGadget(#B" + std::to_string(i) + ", 1, 1, 9, 9, \"\")\n";
+    startShell(form);
+    EXPECT_NE(shell->elements()[LivePreview::kMaxGadgets - 1].Gadget, 0);
+    EXPECT_EQ(shell->elements()[LivePreview::kMaxGadgets].Gadget, 0);
+    EXPECT_EQ(status(), " Only the first 2000 gadgets are shown");
+    // Every element is in the picker, and in the menu it pops up (filled in one go).
+    ASSERT_EQ(picker()->GetCount(), unsigned(count));
+    AtkObject* popup = gtk_combo_box_get_popup_accessible(GTK_COMBO_BOX(picker()->GetHandle()));
+    GList* items =
+        gtk_container_get_children(GTK_CONTAINER(gtk_accessible_get_widget(GTK_ACCESSIBLE(popup))));
+    EXPECT_EQ(g_list_length(items), unsigned(count));
+    g_list_free(items);
 }
 
 TEST_F(PreviewShellTest, HoverNamesTheNestedGadgetByItsPositionInItsContainer) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace tessaly {
 namespace {
 
@@ -145,6 +147,56 @@ TEST_F(CommandLineRun, UnreadableFilesAreNamedAndGiveStatusTwo) {
 
     EXPECT_EQ(run({"--dump"}), 2);
     EXPECT_NE(err_.str().find("--help"), std::string::npos);
+}
+
+TEST_F(CommandLineRun, DevicesPipesAndHugeFilesAreRefusedBeforeReading) {
+    const std::string keywords = write("k.json", "[]");
+    const std::string form = write("f.pb", "; form\n");
+    const std::string fifo = (dir_ / "fifo").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = write("huge.pb", "");
+    std::filesystem::resize_file(huge, 256ull * 1024 * 1024 + 1);  // sparse: costs no disk
+    for (const std::string& bad : {std::string("/dev/zero"), fifo, huge}) {
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"--dump", bad},
+                                                     {"--format", bad},
+                                                     {"--keywords", bad, "--dump", form}}) {
+            EXPECT_EQ(run(args), 2) << bad;
+            EXPECT_NE(err_.str().find("'" + bad + "'"), std::string::npos) << err_.str();
+            EXPECT_TRUE(err_.str().find("not a regular file") != std::string::npos ||
+                        err_.str().find("larger than 256 MiB") != std::string::npos)
+                << err_.str();
+        }
+    }
+    EXPECT_EQ(run({"--keywords", keywords, "--dump", form}), 0);  // the limit is not too tight
+}
+
+TEST_F(CommandLineRun, AKeywordFileThatIsNoArrayIsNamedOnce) {
+    const std::string form = write("f.pb", "ButtonGadget(1,1,1,1,1,\"a\")");
+    for (const char* json : {"{}", "42", "null"}) {
+        const std::string keywords = write("k.json", json);
+        EXPECT_EQ(run({"--keywords", keywords, "--dump", form}), 0);
+        EXPECT_EQ(out_.str(), "[]\n");
+        EXPECT_EQ(err_.str(), "tessaly: keyword file '" + keywords +
+                                  "': the top-level value is not an array; no call is "
+                                  "recognised\n");
+    }
+}
+
+TEST_F(CommandLineRun, AFailedWriteGivesAMessageAndStatusTwo) {
+    const std::string form = write("f.pb", "ButtonGadget(1,1,1,1,1,\"a\")\n");
+    const std::string program = "'" TESSALY_BINARY_DIR "/tessaly' ";
+    for (const std::string mode : {"--format ", "--dump "}) {
+        for (const std::string redirect : {" > /dev/full", " >&-"}) {
+            const std::string command = program + mode + "'" + form + "'" + redirect + " 2> '" +
+                                        (dir_ / "err").string() + "'";
+            const int status = std::system(command.c_str());
+            ASSERT_TRUE(WIFEXITED(status)) << command;
+            EXPECT_EQ(WEXITSTATUS(status), 2) << command;
+            std::ifstream in(dir_ / "err");
+            const std::string message((std::istreambuf_iterator<char>(in)), {});
+            EXPECT_NE(message.find("cannot write the output"), std::string::npos) << command;
+        }
+    }
 }
 
 TEST_F(CommandLineRun, DumpShowsBytesThatAreNotUtf8InsteadOfFailing) {

@@ -59,6 +59,26 @@ TEST(ParentStacks, UnbalancedListsStayOpenUntilTheWindowStartsAgain) {
     EXPECT_EQ(p.depth(), 0);
 }
 
+TEST(ParentStacks, NestingStopsAtTheMaximumDepthAndClosesStayBalanced) {
+    ParentStacks p;
+    p.startWindow(1);
+    for (int i = 1; i <= ParentStacks::kMaxDepth; ++i) EXPECT_TRUE(p.open(control(i)));
+    EXPECT_EQ(p.depth(), ParentStacks::kMaxDepth);
+    // Deeper containers are built into the deepest one; a panel out there keeps its tabs out too.
+    EXPECT_FALSE(p.open(control(1000)));
+    EXPECT_FALSE(p.open(control(1001)));
+    p.replace(control(1002));
+    EXPECT_EQ(p.current(), control(ParentStacks::kMaxDepth));
+    EXPECT_EQ(p.depth(), ParentStacks::kMaxDepth);
+    // Their closing lines balance them before the real containers close.
+    EXPECT_TRUE(p.close());
+    EXPECT_TRUE(p.close());
+    EXPECT_EQ(p.current(), control(ParentStacks::kMaxDepth));
+    EXPECT_TRUE(p.close());
+    EXPECT_EQ(p.current(), control(ParentStacks::kMaxDepth - 1));
+    EXPECT_TRUE(p.open(control(2000)));  // room again
+}
+
 TEST(ParentStacks, EachWindowHasItsOwnStack) {
     ParentStacks p;
     p.startWindow(1);

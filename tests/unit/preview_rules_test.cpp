@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -148,6 +149,26 @@ TEST(PickerEntryText, IdentifierThenCallName) {
     EXPECT_EQ(pickerEntryText(element("ButtonGadget", {"#Button_OK", "1"})),
               "#Button_OK :: ButtonGadget");
     EXPECT_EQ(pickerEntryText(element("OpenWindow", {})), " :: OpenWindow");
+}
+
+}  // namespace
+}  // namespace tessaly
+
+namespace tessaly {
+namespace {
+
+TEST(ControlRanges, ExtremeLimitsAreComputedWideAndClamped) {
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(trackBarRange(0, 100).max, 100);
+    EXPECT_EQ(trackBarRange(kMax, 0).min, kMax - 1);  // one step, below the maximum
+    EXPECT_EQ(trackBarRange(kMin, kMax).max, kMin + (1 << 30));
+    EXPECT_EQ(progressBarRange(0, 100).value, 50);
+    EXPECT_EQ(progressBarRange(kMin, kMax).range, kMax);
+    EXPECT_EQ(progressBarRange(kMin, kMax).value, kMax);
+    EXPECT_EQ(progressBarRange(kMax, kMin).range, 1);
+    EXPECT_EQ(scrollBarPositions(0, 99), 100);
+    EXPECT_EQ(scrollBarPositions(kMin, kMax), kMax);
 }
 
 }  // namespace
