@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "form/model.h"
 
@@ -30,6 +32,12 @@ class PreviewHost {
     virtual void showNote(const std::string& text) = 0;
     // Registry number of the placeholder picture shown for OpenGL gadgets; 0 when there is none.
     virtual int32_t placeholderPicture() const = 0;
+    // The default of `name` in the nearest procedure above code line `line` of the code being
+    // read, if there is one.
+    virtual std::optional<int32_t> procedureDefault(int32_t /*line*/,
+                                                    std::string_view /*name*/) const {
+        return std::nullopt;
+    }
 };
 
 // Builds the live preview from a freshly read element list. Called only by a reading.

@@ -3,10 +3,10 @@
 
 #include "app/message_box_wx.h"
 #include "app/preview_host_wx.h"
-#include "ui/registry_wx.h"
 #include "form/code_editor_module_wx.h"
 #include "form/live_preview_wx.h"
 #include "form/placeholder_picture_wx.h"
+#include "ui/registry_wx.h"
 
 namespace tessaly {
 
@@ -46,6 +46,9 @@ class LivePreviewBuilder : public PreviewBuilder, private LivePreviewHost {
     }
     void installShortcuts(wxTopLevelWindow* window) override { host_->installShortcuts(window); }
     void adoptWindow(wxTopLevelWindow* window) override { host_->adoptWindow(window); }
+    std::optional<int32_t> procedureDefault(int32_t line, std::string_view name) override {
+        return host_->procedureDefault(line, name);
+    }
     void showNote(const std::string& text) override { host_->showNote(text); }
 
     PreviewHost* host_ = nullptr;

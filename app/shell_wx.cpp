@@ -2,10 +2,12 @@
 
 #include <wx/accel.h>
 #include <wx/choice.h>
+#include <wx/display.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include <algorithm>
 #include <cassert>
 #include <cstdlib>
 #include <utility>
@@ -19,6 +21,7 @@
 #include "app/preview_geometry_wx.h"
 #include "app/tab_bar_seam_wx.h"
 #include "edit/check_box_wx.h"
+#include "form/form_names.h"
 #include "tabbar/main_tab_bar.h"
 #include "ui/registry_wx.h"
 #include "ui/utf8_wx.h"
@@ -224,6 +227,27 @@ void Shell::readCode(const std::string& text) {
     readCodeView();
 }
 
+void Shell::keepPreviewInSight() {
+    wxTopLevelWindow* preview = Registry::instance().window(previewWindow_);
+    if (!frame_ || !preview || preview == frame_) return;
+    const wxRect p = preview->GetScreenRect();
+    const wxRect m = frame_->GetScreenRect();
+    if (!p.Intersects(m)) return;
+    // The main window stays on top: beside the preview, where the desktop has room for it.
+    const wxRect desktop = wxGetClientDisplayRect();
+    const int y =
+        std::clamp(m.y, desktop.y, std::max(desktop.y, desktop.GetBottom() + 1 - m.height));
+    if (p.GetRight() + 1 + m.width <= desktop.GetRight() + 1) {
+        frame_->Move(p.GetRight() + 1, y);
+    } else if (p.x - m.width >= desktop.x) {
+        frame_->Move(p.x - m.width, y);
+    }
+}
+
+std::optional<int32_t> Shell::procedureDefault(int32_t line, std::string_view name) const {
+    return reading_ ? tessaly::procedureDefault(*reading_, line, name) : std::nullopt;
+}
+
 std::string Shell::codeLine(int32_t line) const {
     auto* view = mainControl<wxTextCtrl>(kCodeView);
     if (line < 0 || line >= view->GetNumberOfLines()) return {};
@@ -333,7 +357,10 @@ bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
 
 void Shell::readCodeView() {
     const CodeText code(codeViewText());
+    reading_ = &code;
     readForm(code, keywords_, list_, *this);
+    reading_ = nullptr;
+    keepPreviewInSight();
     forgetHover(hover_);
 }
 

@@ -120,11 +120,15 @@ class Shell : public ReadFormHooks, public PreviewHost {
     int32_t appendPickerEntry(const std::string& text, int32_t listIndex) override;
     void showNote(const std::string& text) override;
     int32_t placeholderPicture() const override { return placeholderPicture_; }
+    std::optional<int32_t> procedureDefault(int32_t line, std::string_view name) const override;
 
   private:
     // Where the code came from and where IDE Update sends it; decided once, at start-up.
     enum class Link { Clipboard, Editor, File };
 
+    // Moves the main window beside the preview window when it covers part of it and the desktop
+    // has room on either side.
+    void keepPreviewInSight();
     void connect();
     void showIdeUpdateInsteadOfPaste();
     void bindCommands();
@@ -152,6 +156,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     uint32_t editorHandle_ = 0;
     Link link_ = Link::Clipboard;
     bool quitting_ = false;
+    const CodeText* reading_ = nullptr;  // the code being read, during a reading only
 };
 
 // The parameter and flag pages, code writer and preview updater the window program uses; they

@@ -111,7 +111,7 @@ KeywordLoad loadKeywordTableWithFallback(const std::string& exeDir) {
     std::string tried = local + ": " + first.error;
     if (!exeDir.empty()) {
         // Beside the program in a build folder, in share/tessaly of an installed one.
-        for (const std::string installed :
+        for (const std::string& installed :
              {exeDir + "/keywords.json", exeDir + "/../share/tessaly/keywords.json"}) {
             KeywordLoad next = loadKeywordFile(installed);
             if (next.ok) return next;

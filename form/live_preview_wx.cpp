@@ -53,15 +53,10 @@ void insertTreeItem(wxDataViewTreeCtrl& tree, int pos, const wxString& text) {
     }
 }
 
-// A form designer writes its window line with the size in variables (OpenWindow(#W, x, y,
-// width, height, ...) inside a procedure), which read as 0; so does a lone #PB_Ignore. A window
-// 0 pixels wide shows nothing at all, so a size that reads as 0 or less takes the default
-// window's.
-int windowWidth(const Slots& s) {
-    return s.size(3) > 0 ? s.size(3) : kDefaultWidth;
-}
-int windowHeight(const Slots& s) {
-    return s.size(4) > 0 ? s.size(4) : kDefaultHeight;
+// A name's first character: a window value written as a name may have a procedure default.
+bool startsLikeName(std::string_view text) {
+    return !text.empty() && ((text[0] >= 'a' && text[0] <= 'z') ||
+                             (text[0] >= 'A' && text[0] <= 'Z') || text[0] == '_');
 }
 
 bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
@@ -183,23 +178,42 @@ void LivePreview::buildElement(ElementList& list, int index) {
     }
 }
 
+int32_t LivePreview::windowValue(const sElement& element, int slot) const {
+    // A form designer writes OpenWindow(#W, x, y, width, height, ...) inside a procedure whose
+    // parameters default to the real values: those count.
+    const std::string& text = slots_.text(slot);
+    if (startsLikeName(text)) {
+        if (const std::optional<int32_t> value = host_.procedureDefault(element.Line, text)) {
+            return slot >= 3 ? std::clamp(*value, 0, Slots::kMaxSize) : *value;
+        }
+    }
+    return slot >= 3 ? slots_.size(slot) : slots_.number(slot);
+}
+
 void LivePreview::windowRule(sElement& element) {
     const bool ignored = isIgnoredSize(slots_);
     const wxSize desktop = primaryDesktopSize();
-    if (wxFrame* frame = previewFrame()) {
-        // A reused window keeps its title and flags; only its place and inner size follow.
+    // A window 0 pixels wide shows nothing at all: a size that is still 0 takes the default.
+    const int width = windowValue(element, 3) > 0 ? windowValue(element, 3) : kDefaultWidth;
+    const int height = windowValue(element, 4) > 0 ? windowValue(element, 4) : kDefaultHeight;
+    const wxString title = toWx(slots_.text(5));
+    wxFrame* frame = previewFrame();
+    if (frame) {
+        // A reused window keeps its flags; its title, place and inner size follow the line.
+        frame->SetTitle(title);
         if (ignored) {
             frame->Move(0, 0);
             frame->SetClientSize(desktop);
         } else {
-            frame->SetClientSize(windowWidth(slots_), windowHeight(slots_));
+            frame->SetClientSize(width, height);
         }
     } else if (ignored) {
-        makeFrame(toWx(slots_.text(5)), 0, 0, desktop.x, desktop.y, windowStyle(element.Code));
+        frame = makeFrame(title, 0, 0, desktop.x, desktop.y, windowStyle(element.Code));
     } else {
-        makeFrame(toWx(slots_.text(5)), slots_.number(1), slots_.number(2), windowWidth(slots_),
-                  windowHeight(slots_), windowStyle(element.Code));
+        frame = makeFrame(title, windowValue(element, 1), windowValue(element, 2), width, height,
+                          windowStyle(element.Code));
     }
+    if (!ignored && lineNamesFlag(element.Code, "#pb_window_screencentered")) frame->Centre();
     element.Gadget = window_;
     host_.installShortcuts(previewFrame());
     startBuildingIn(window_);

@@ -4,14 +4,16 @@
 #include <wx/image.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "ui/registry_wx.h"
 #include "form/code_editor_module_wx.h"
 #include "form/model.h"
 #include "form/parent_stack.h"
 #include "form/preview_rules.h"
+#include "ui/registry_wx.h"
 
 namespace tessaly {
 
@@ -30,6 +32,10 @@ class LivePreviewHost {
     virtual void adoptWindow(wxTopLevelWindow* window) = 0;
     // Tells the user something about the preview in the status line (at most once a reading).
     virtual void showNote(const std::string& text) = 0;
+    // The default of `name` in the nearest procedure above code line `line`, if there is one.
+    virtual std::optional<int32_t> procedureDefault(int32_t /*line*/, std::string_view /*name*/) {
+        return std::nullopt;
+    }
 };
 
 // Builds the live preview: the preview window and one native control per gadget element, nested
@@ -66,6 +72,8 @@ class LivePreview {
   private:
     void buildElement(ElementList& list, int index);
     void windowRule(sElement& element);
+    // Slot 1..4 of a window line: a number, or a name's procedure default; sizes clamped.
+    int32_t windowValue(const sElement& element, int slot) const;
     void statusBarRule(sElement& element);
     void itemRule(const ElementList& list);
     void columnRule(const ElementList& list);

@@ -72,7 +72,7 @@ def find_application(name):
             if app is not None and app.get_name() == name:
                 return app
         return None
-    return wait_for(probe, "the application " + name)
+    return wait_for(probe, "the application " + name, 30)
 
 
 def walk(acc):

@@ -144,16 +144,16 @@ def main():
         # Under load the window manager may hand activation back to the main window (it stays
         # on top): ask until the preview is the active window.
         active = wait_for(lambda: xdotool("windowactivate", "--sync", preview) is not None
-                          and xdotool("getactivewindow") == preview, 5)
+                          and xdotool("getactivewindow") == preview, 15)
         check(active, "the preview window can be activated")
         info = subprocess.run(["xwininfo", "-id", preview], capture_output=True, text=True).stdout
         ox = int(re.search(r"Absolute upper-left X:\s+(-?\d+)", info).group(1))
         oy = int(re.search(r"Absolute upper-left Y:\s+(-?\d+)", info).group(1))
-        xdotool("mousemove", str(ox + 100), str(oy + 300))
-        moved = wait_for(lambda: status.get_name() == " X: 100 / Y: 300", 3)
+        xdotool("mousemove", str(ox + 100), str(oy + 100))
+        moved = wait_for(lambda: status.get_name() == " X: 100 / Y: 100", 3)
         check(moved, "the hover poll writes the pointer position (%r)" % status.get_name())
-        xdotool("mousemove", str(ox + 101), str(oy + 300))
-        moved = wait_for(lambda: status.get_name() == " X: 101 / Y: 300", 3)
+        xdotool("mousemove", str(ox + 101), str(oy + 100))
+        moved = wait_for(lambda: status.get_name() == " X: 101 / Y: 100", 3)
         check(moved, "moving by one pixel rewrites it (%r)" % status.get_name())
 
         Atspi.Action.do_action(copy, 0)

@@ -121,6 +121,7 @@ TEST_F(PreviewShellTest, AClickSelectsEveryKindOfGadget) {
     startShell(std::string(std::istreambuf_iterator<char>(in), {}));
     showPreview();
     // The main window stays on top: out of the way, or it takes the clicks.
+    preview()->Move(0, 0);
     shell->mainWindow()->Move(0, 720);
     preview()->Raise();
     ASSERT_TRUE(pumpUntil([this] { return preview()->IsActive(); }));
@@ -183,6 +184,18 @@ TEST_F(PreviewShellTest, ALoneGadgetKeepsItsOwnPlaceAndSize) {
     pumpUntil([this] { return preview()->GetClientSize() == wxSize(420, 320); });
     pumpFor(50);
     EXPECT_EQ(control(shell->elements()[1].Gadget)->GetRect(), wxRect(20, 30, 100, 25));
+}
+
+TEST_F(PreviewShellTest, AWindowInAProcedureTakesItsDefaultsAndAReusedWindowItsNewTitle) {
+    std::ifstream in(TESSALY_SOURCE_DIR "/examples/dialog.pb", std::ios::binary);
+    startShell(std::string(std::istreambuf_iterator<char>(in), {}));
+    showPreview();
+    EXPECT_EQ(preview()->GetClientSize(), wxSize(320, 170));
+    EXPECT_EQ(preview()->GetTitle(), "Log in");
+    memory.text = "OpenWindow(#W, 0, 0, 200, 100, \"Second\")\n";
+    shell->paste();
+    EXPECT_EQ(preview()->GetTitle(), "Second");
+    EXPECT_EQ(preview()->GetClientSize(), wxSize(200, 100));
 }
 
 TEST_F(PreviewShellTest, ChoosingInThePickerMakesTheElementCurrent) {

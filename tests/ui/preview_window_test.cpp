@@ -69,7 +69,7 @@ TEST_F(WindowTest, SizesThatAreNoNumbersTakeTheDefaultWindowSize) {
     EXPECT_EQ(frame()->GetClientSize(), wxSize(300, 600));
 }
 
-TEST_F(WindowTest, ReadingTwiceKeepsTheSameWindowResizedWithItsFirstTitle) {
+TEST_F(WindowTest, ReadingTwiceKeepsTheSameWindowResizedWithTheNewTitle) {
     read("OpenWindow(#W, 0, 0, 300, 200, \"First\")\nButtonGadget(#B, 1, 1, 80, 25, \"b\")\n");
     wxFrame* first = frame();
     const int32_t number = preview_.previewWindow();
@@ -77,7 +77,7 @@ TEST_F(WindowTest, ReadingTwiceKeepsTheSameWindowResizedWithItsFirstTitle) {
     read("OpenWindow(#W, 0, 0, 500, 400, \"Second\")\nButtonGadget(#B, 1, 1, 80, 25, \"b\")\n");
     EXPECT_EQ(frame(), first);
     EXPECT_EQ(preview_.previewWindow(), number);
-    EXPECT_EQ(frame()->GetTitle(), "First");
+    EXPECT_EQ(frame()->GetTitle(), "Second");
     EXPECT_EQ(frame()->GetClientSize(), wxSize(500, 400));
     EXPECT_EQ(registry_.control(oldButton), nullptr);  // the old control is gone
     EXPECT_NE(control("#B"), nullptr);
