@@ -356,6 +356,8 @@ bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
 }
 
 void Shell::readCodeView() {
+    // Nothing of the previous form may stay named in the status line.
+    mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(kStartStatus));
     const CodeText code(codeViewText());
     reading_ = &code;
     readForm(code, keywords_, list_, *this);
