@@ -37,6 +37,17 @@ class EditPagesTest : public ShellTest {
     wxTextCtrl* field(int number) { return static_cast<wxTextCtrl*>(control(number)); }
     std::string code() { return fromWx(static_cast<wxTextCtrl*>(control(kCodeView))->GetValue()); }
     wxWindow* gadget(int listIndex) { return control(shell->elements()[listIndex].Gadget); }
+    // The rectangle the selection frame's bars cover beside a control, empty when there is none.
+    wxRect selectionFrameAround(wxWindow* w) {
+        wxRect covered;
+        for (wxWindow* sibling : w->GetParent()->GetChildren()) {
+            if (sibling->GetBackgroundColour() == wxColour(255, 0, 160) && sibling->IsShown()) {
+                covered =
+                    covered.IsEmpty() ? sibling->GetRect() : covered.Union(sibling->GetRect());
+            }
+        }
+        return covered;
+    }
     // Chooses a picker entry as the user does: the element is shown, the name field focused.
     void choose(int entry) {
         auto* picker = static_cast<wxChoice*>(control(kPicker));
@@ -105,6 +116,10 @@ TEST_F(EditPagesTest, NudgesMoveThePreviewControlByOnePixel) {
     EXPECT_EQ(gadget(1)->GetPosition(), wxPoint(11, 10));
     EXPECT_EQ(gadget(1)->GetSize(), wxSize(100, 31));
     EXPECT_NE(code().find("\r\nButtonGadget(#A, 11, 10, 100, 31, \"A\")\r\n"), std::string::npos);
+    // The frame follows, 2 pixels around the control; the code view shows the line.
+    EXPECT_EQ(selectionFrameAround(gadget(1)), wxRect(9, 8, 104, 35));
+    EXPECT_EQ(static_cast<wxTextCtrl*>(control(kCodeView))->GetStringSelection(),
+              "ButtonGadget(#A, 11, 10, 100, 31, \"A\")");
     EXPECT_EQ(field(kXField)->GetValue(), "11");
 }
 
