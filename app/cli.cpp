@@ -62,6 +62,8 @@ std::string usageText() {
       << "                            open the window on the selected lines of PATH (SEL as\n"
       << "                            LINExCOLUMNxLINExCOLUMN, else all); IDE Update writes\n"
       << "                            them back into PATH\n"
+      << "  tessaly --snapshot OUT.png FILE\n"
+      << "                            write FILE's preview as a PNG picture and quit\n"
       << "\n"
       << "Options:\n"
       << "  --keywords PATH           use this keyword file instead of keywords.json\n"
@@ -103,6 +105,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         } else if (!onlyFiles && a == "--ide-file") {
             if (i + 1 >= args.size() || args[i + 1].empty()) return fail("--ide-file needs a PATH");
             cl.ideFile = args[++i];
+        } else if (!onlyFiles && a == "--snapshot") {
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                return fail("--snapshot needs a picture file");
+            }
+            cl.snapshot = args[++i];
         } else if (!onlyFiles && a == "--ide-selection") {
             if (i + 1 >= args.size()) return fail("--ide-selection needs a SEL");
             cl.ideSelection = args[++i];
@@ -115,6 +122,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         }
     }
     if (ideSelectionGiven && cl.ideFile.empty()) return fail("--ide-selection needs --ide-file");
+    if (!cl.snapshot.empty() && (modeGiven || cl.file.empty() || !cl.ideFile.empty())) {
+        return fail("--snapshot OUT.png needs a FILE and nothing else");
+    }
     if (!cl.ideFile.empty() && modeGiven) return fail("--ide-file opens the window only");
     if (!cl.ideFile.empty() && !cl.file.empty()) return fail("choose one of FILE and --ide-file");
     return cl;

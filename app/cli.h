@@ -16,6 +16,7 @@ struct CommandLine {
     std::string keywordsPath;  // --keywords PATH; empty for the usual lookup
     std::string ideFile;       // --ide-file PATH (Window): the IDE's copy of the source
     std::string ideSelection;  // --ide-selection SEL: the IDE's selection in that copy
+    std::string snapshot;      // --snapshot OUT.png (Window, with FILE): write the preview, quit
     std::string error;         // Mode::Error: what was wrong with the arguments
 };
 

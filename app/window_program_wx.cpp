@@ -13,12 +13,13 @@
 #include "app/editor_link_win32.h"
 #endif
 #include "app/ide_file.h"
-#include "ui/registry_wx.h"
 #include "app/shell_wx.h"
+#include "app/snapshot_wx.h"
 #include "app/stop_signals.h"
 #include "app/window_program.h"
 #include "form/keywords.h"
 #include "form/read_file.h"
+#include "ui/registry_wx.h"
 
 namespace tessaly {
 
@@ -58,6 +59,13 @@ class TessalyApp : public wxApp {
         edits_ = makeEditHooks(*shell_);
         shell_->setEditHooks(edits_.get());
         shell_->start(fileText_);
+        if (!snapshotPath_.empty()) {
+            snapshot_ = takeSnapshot(*shell_, snapshotPath_, [this](int status, std::string why) {
+                if (status != 0) fprintf(stderr, "tessaly: %s\n", why.c_str());
+                exitStatus_ = status;
+                shell_->quit();
+            });
+        }
         // A stop signal ends the program as Escape does; its handler can only leave a note.
         stopPoll_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
             if (stopRequested()) shell_->quit();
@@ -66,8 +74,17 @@ class TessalyApp : public wxApp {
         return true;
     }
 
+    int OnRun() override {
+        const int status = wxApp::OnRun();
+        return exitStatus_ != 0 ? exitStatus_ : status;
+    }
+
+    // `tessaly --snapshot OUT.png FILE`: the preview is written to OUT.png, then the program ends.
+    void setSnapshot(std::string path) { snapshotPath_ = std::move(path); }
+
     int OnExit() override {
         stopPoll_.Stop();
+        snapshot_.reset();
         // The windows' handlers call into the shell: the windows go first, while the shell
         // still exists, then the registry's images, while the toolkit still exists.
         for (wxWindow* w : wxTopLevelWindows) w->Destroy();
@@ -82,6 +99,9 @@ class TessalyApp : public wxApp {
     KeywordTable keywords_;
     std::optional<std::string> fileText_;
     std::optional<IdeFile> ideFile_;
+    std::string snapshotPath_;
+    std::unique_ptr<Snapshot> snapshot_;
+    int exitStatus_ = 0;
     Clipboard& clipboard_;
     EditorLink* editor_;
     std::unique_ptr<Shell> shell_;
@@ -155,8 +175,10 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
 #endif
     wxSetAssertHandler(reportToolkitAssert);
     wxApp::GTKAllowDiagnosticsControl();  // before the toolkit starts, see OnInit
-    wxApp::SetInstance(new TessalyApp(std::move(keywords.table), std::move(fileText),
-                                      std::move(ideFile), clipboard, editor));
+    auto* app = new TessalyApp(std::move(keywords.table), std::move(fileText), std::move(ideFile),
+                               clipboard, editor);
+    app->setSnapshot(cl.snapshot);
+    wxApp::SetInstance(app);
     int argc = 1;
     char* argv[] = {const_cast<char*>(argv0), nullptr};
     if (!wxEntryStart(argc, argv)) {

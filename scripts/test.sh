@@ -25,8 +25,15 @@ cmake --install build --prefix "$prefix" >/dev/null
   "$prefix/bin/tessaly" --dump "$root/examples/dialog.pb" | grep -q '"KeyWord": "ButtonGadget"') ||
   { echo "install: the installed program does not work"; exit 1; }
 test -f "$prefix/lib/tessaly/tessaly_code_editor.so" -a -f "$prefix/share/applications/tessaly.desktop"
-rm -rf "$prefix"
 echo "install: ok"
+
+echo "== a snapshot of a preview"
+tests/with_display.sh "$prefix/bin/tessaly" --snapshot "$prefix/dialog.png" examples/dialog.pb \
+  2>/dev/null
+test "$(identify -format '%m %wx%h' "$prefix/dialog.png")" = "PNG 320x170" ||
+  { echo "snapshot: no 320 x 170 picture of the dialog"; exit 1; }
+rm -rf "$prefix"
+echo "snapshot: ok"
 
 echo "== the Windows editor link, cross-compiled and run under Wine"
 bash tests/win32/wine_test.sh "$root/build/win32"

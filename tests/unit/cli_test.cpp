@@ -35,6 +35,7 @@ TEST(CommandLineParsing, ModesFilesAndErrors) {
         {{"--dump", "-"}, Mode::Dump, "-", ""},
         {{"x.pb", "--help"}, Mode::Help, "x.pb", ""},
         {{"--version"}, Mode::Version, "", ""},
+        {{"--snapshot", "o.png", "f.pb"}, Mode::Window, "f.pb", ""},
     };
     for (const Case& c : cases) {
         const CommandLine cl = parseCommandLine(c.args);
@@ -54,7 +55,10 @@ TEST(CommandLineParsing, ModesFilesAndErrors) {
                                                {"--ide-selection", "1x1x2x1"},
                                                {"--ide-file", "a", "b.pb"},
                                                {"--ide-file", "a", "--dump", "b"},
-                                               {"--ide-file", "a", "--ide-selection"}}) {
+                                               {"--ide-file", "a", "--ide-selection"},
+                                               {"--snapshot", "o.png"},
+                                               {"--snapshot", "o.png", "--dump", "a"},
+                                               {"--snapshot"}}) {
         const CommandLine cl = parseCommandLine(bad);
         EXPECT_EQ(cl.mode, Mode::Error);
         EXPECT_FALSE(cl.error.empty());
