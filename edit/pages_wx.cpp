@@ -134,6 +134,8 @@ void EditPages::showElement(int32_t listIndex) {
     // An edit still standing in a field belongs to the element shown so far: a click into the
     // preview may select another gadget before the field hears that it lost the focus.
     for (int p = 0; p < kPageFields; ++p) fieldLeft(p);
+    // Hiding the fields would drop the keyboard focus, and with it the shortcuts' target window.
+    wxWindow* focused = wxWindow::FindFocus();
     resetPages();
     ElementList& list = host_.elements();
     list.select(listIndex);
@@ -158,6 +160,11 @@ void EditPages::showElement(int32_t listIndex) {
     }
     setSwitchState(kAnyNumberSwitch, view_.anyNumber);
     registry.setData(kFlagList, view_.flagsEntry);
+    for (int p = 0; p < kPageFields; ++p) {
+        if (focused == field(p) && field(p)->IsShown() && field(p)->IsEnabled()) {
+            field(p)->SetFocus();
+        }
+    }
 
     filling_ = true;
     wxListCtrl* flags = flagList();

@@ -159,6 +159,10 @@ TEST_F(EditPagesTest, UndoAndRedoRestoreLinePreviewAndPages) {
     EXPECT_EQ(gadget(1)->GetPosition(), wxPoint(10, 10));
     shell->onShortcut(kWindow, 10);  // Ctrl+Y
     EXPECT_EQ(gadget(1)->GetPosition(), wxPoint(12, 10));
+    shell->onShortcut(kWindow, 9);
+    shell->onShortcut(kWindow, 3);  // a nudge after an undo starts from what the undo restored
+    EXPECT_EQ(gadget(1)->GetPosition(), wxPoint(11, 10));
+    EXPECT_NE(code().find("ButtonGadget(#A, 11, 10, 100, 30"), std::string::npos);
 
     // A Paste is a step too: undo brings back the code before it and reads it.
     const std::string before = code();
