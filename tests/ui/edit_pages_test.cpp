@@ -164,6 +164,24 @@ TEST_F(EditPagesTest, UndoAndRedoRestoreLinePreviewAndPages) {
     EXPECT_EQ(gadget(1)->GetPosition(), wxPoint(11, 10));
     EXPECT_NE(code().find("ButtonGadget(#A, 11, 10, 100, 30"), std::string::npos);
 
+    // A name commit comes back with its switch and picker entry, a flag change with its ticks.
+    choose(2);
+    typeAndLeave(kNameField, "", kXField);
+    auto* flags = static_cast<wxListCtrl*>(control(kFlagList));
+    flags->CheckItem(2, true);
+    EXPECT_NE(code().find("ButtonGadget(#PB_Any, 10, 50, 100, 30, \"B\", #PB_Button_Default|"),
+              std::string::npos);
+    shell->onShortcut(kWindow, 9);
+    EXPECT_FALSE(flags->IsItemChecked(2));
+    EXPECT_NE(code().find("ButtonGadget(#PB_Any, 10, 50, 100, 30, \"B\", #PB_Button_Toggle | "),
+              std::string::npos);
+    shell->onShortcut(kWindow, 9);
+    EXPECT_NE(code().find("  ButtonGadget(btn, 10, 50, 100, 30"), std::string::npos);
+    EXPECT_EQ(field(kNameField)->GetValue(), "btn");
+    EXPECT_EQ(Registry::instance().data(kAnyNumberSwitch), 0);
+    EXPECT_EQ(static_cast<wxChoice*>(control(kPicker))->GetStringSelection(),
+              "btn :: ButtonGadget");
+
     // A Paste is a step too: undo brings back the code before it and reads it.
     const std::string before = code();
     memory.text = "ButtonGadget(#Z, 1, 2, 3, 4, \"Z\")\n";
