@@ -11,6 +11,7 @@ import os
 import shutil
 
 from e2e_support import (Failure, check, client_geometry, extents, find, find_application,
+                         make_active, text_of, wait_for_quietly, window_id,
                          run_story, walk, wait_for, window_named, xdotool)
 
 import gi
@@ -37,35 +38,6 @@ LINES = [
 ]
 SOURCE = "\n".join(LINES) + "\n"
 BUTTON_LINE = 6
-
-
-def text_of(acc):
-    return Atspi.Text.get_text(acc, 0, -1)
-
-
-def window_id(title):
-    ids = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"],
-                         capture_output=True, text=True).stdout.split()
-    if not ids:
-        raise Failure("no X window titled " + title)
-    return ids[-1]
-
-
-def make_active(title):
-    wid = window_id(title)
-
-    def active():
-        xdotool("windowactivate", "--sync", wid)
-        return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
-                              text=True).stdout.strip() == wid
-    wait_for(active, "the window " + title + " to be active", 15)
-
-
-def wait_for_quietly(probe, timeout):
-    try:
-        return wait_for(probe, "", timeout)
-    except Failure:
-        return None
 
 
 def story():

@@ -138,3 +138,39 @@ def client_geometry(title):
 
 def screenshot(path):
     subprocess.run(["import", "-window", "root", path], check=False)
+
+
+def text_of(acc):
+    return Atspi.Text.get_text(acc, 0, -1)
+
+
+def clipboard():
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+                          timeout=10).stdout
+
+
+def window_id(title):
+    ids = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"],
+                         capture_output=True, text=True).stdout.split()
+    if not ids:
+        raise Failure("no X window titled " + title)
+    return ids[-1]
+
+
+def make_active(title):
+    """Activates a window. The main window stays on top, and under load the window manager may
+    hand the focus back to it: ask until the window is the active one."""
+    wid = window_id(title)
+
+    def active():
+        xdotool("windowactivate", "--sync", wid)
+        return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
+                              text=True).stdout.strip() == wid
+    wait_for(active, "the window " + title + " to be active", 15)
+
+
+def wait_for_quietly(probe, timeout):
+    try:
+        return wait_for(probe, "", timeout)
+    except Failure:
+        return None

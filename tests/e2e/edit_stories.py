@@ -16,7 +16,8 @@ import subprocess
 import sys
 import tempfile
 
-from e2e_support import (Failure, check, client_geometry, extents, find, find_application,
+from e2e_support import (Failure, check, client_geometry, clipboard, extents, find, find_application,
+                         make_active, text_of, wait_for_quietly, window_id,
                          run_story, wait_for, window_named, xdotool)
 
 import gi
@@ -53,35 +54,6 @@ def code_with(button_line):
 SOURCE = code_with(LINES[BUTTON_LINE])
 
 
-def text_of(acc):
-    return Atspi.Text.get_text(acc, 0, -1)
-
-
-def clipboard():
-    return subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
-                          timeout=10).stdout
-
-
-def window_id(title):
-    ids = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"],
-                         capture_output=True, text=True).stdout.split()
-    if not ids:
-        raise Failure("no X window titled " + title)
-    return ids[-1]
-
-
-def make_active(title):
-    """Activates a window. The main window stays on top, and under load the window manager may
-    hand the focus back to it: ask until the window is the active one."""
-    wid = window_id(title)
-
-    def active():
-        xdotool("windowactivate", "--sync", wid)
-        return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
-                              text=True).stdout.strip() == wid
-    wait_for(active, "the window " + title + " to be active", 5)
-
-
 def click(acc, title, dx=None, dy=None):
     """A real pointer click into a control of a window just made active: at (dx, dy) from the
     control's top left corner, in its middle by default."""
@@ -106,13 +78,6 @@ def wait_code(code_view, expected, what):
             if a != e]
     raise Failure("%s: the code view differs in %r (line count %d, expected %d)"
                   % (what, diff, actual.count("\n"), expected.count("\n")))
-
-
-def wait_for_quietly(probe, timeout):
-    try:
-        return wait_for(probe, "", timeout)
-    except Failure:
-        return None
 
 
 class Program:
