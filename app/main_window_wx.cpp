@@ -12,6 +12,7 @@
 #include <set>
 
 #include "app/compact_style_wx.h"
+#include "app/picker_wx.h"
 #include "ui/registry_wx.h"
 #include "app/tab_bar_seam_wx.h"
 #include "ui/utf8_wx.h"
@@ -59,7 +60,7 @@ wxWindow* createControl(const ControlDesign& d, wxWindow* parent, const wxFont& 
     const wxString text = toWx(d.text);
     switch (d.kind) {
         case ControlKind::Picker: {
-            auto* picker = new wxChoice(parent, wxID_ANY, pos, size);
+            wxChoice* picker = createPicker(parent, pos, size);
             makeCompact(picker);
             return picker;
         }
