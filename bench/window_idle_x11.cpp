@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "x11_support.h"
@@ -66,18 +67,21 @@ Figures runOnce(Display* display, const std::vector<std::string>& command, const
         std::this_thread::sleep_for(2ms);
     }
     f.mapped = msSince(start);
-    // Idle: no CPU used for 300 ms; the figure is where that quiet stretch began.
-    long last = bench::cpuTicks(pid);
+    // Idle: at most one clock tick (10 ms) of CPU in 500 ms; the figure is where that quiet
+    // stretch began. A program that never gets there within two minutes reads as 120000.
+    std::vector<std::pair<double, long>> samples;  // (ms since start, ticks)
     double lastChange = msSince(start);
-    while (msSince(start) < 300e3) {
+    while (msSince(start) < 120e3) {
         std::this_thread::sleep_for(25ms);
-        const long now = bench::cpuTicks(pid);
-        if (now != last) {
-            last = now;
-            lastChange = msSince(start);
-        } else if (msSince(start) - lastChange >= 300) {
+        samples.emplace_back(msSince(start), bench::cpuTicks(pid));
+        size_t from = samples.size() - 1;
+        while (from > 0 && samples.back().first - samples[from - 1].first <= 500) --from;
+        if (from > 0 && samples.back().first - samples[from - 1].first > 500 &&
+            samples.back().second - samples[from - 1].second <= 1) {
+            lastChange = samples[from - 1].first;
             break;
         }
+        lastChange = msSince(start);
     }
     f.idle = lastChange;
     if (form && main) {
@@ -144,6 +148,7 @@ int main(int argc, char** argv) {
         }
     }
     if (programs.empty()) programs.push_back(TESSALY_PROGRAM);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "window_idle_bench: needs an X display (tests/with_display.sh)\n");
