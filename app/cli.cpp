@@ -1,46 +1,19 @@
 #include "app/cli.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cerrno>
 #include <cstring>
 #include <ostream>
 #include <sstream>
 
-#include "edit/code_writer.h"
-#include "form/code_text.h"
+#include "app/cli_output.h"
 #include "form/keywords.h"
 #include "form/read_file.h"
-#include "form/reader.h"
 
 namespace tessaly {
 
 namespace {
 
 constexpr const char* kProgramTitle = "Tessaly " TESSALY_VERSION;
-
-std::string dumpElements(const ElementList& list) {
-    nlohmann::ordered_json out = nlohmann::ordered_json::array();
-    for (const sElement& e : list) {
-        nlohmann::ordered_json element;
-        element["KeyWord"] = e.KeyWord;
-        element["Sort"] = e.Sort;
-        element["Line"] = e.Line;
-        element["Position"] = e.Position;
-        element["Code"] = e.Code;
-        nlohmann::ordered_json params = nlohmann::ordered_json::array();
-        for (const sParameter& p : e.Parameters) {
-            params.push_back({{"Name", p.Name},
-                              {"Value", p.Value},
-                              {"Type", p.Type},
-                              {"Mandatory", int(p.Mandatory)}});
-        }
-        element["Parameters"] = std::move(params);
-        out.push_back(std::move(element));
-    }
-    // Form code may hold bytes that are not UTF-8; show them as U+FFFD instead of failing.
-    return out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-}
 
 }  // namespace
 
@@ -174,19 +147,13 @@ int runCommandLine(const CommandLine& cl, const std::string& exeDir, std::ostrea
         return 2;
     }
 
-    CodeText code(text);
-    ElementList list;
-    scanLines(code, keywords.table, list);
     errno = 0;  // what a failed write leaves here names the reason
+    // Both are written as the text is read: big files need no room for all their elements.
     if (cl.mode == CommandLine::Mode::Dump) {
-        out << dumpElements(list) << "\n";
+        writeDump(text, keywords.table, out);
+        out << "\n";
     } else {
-        for (int i = 0; i < list.count(); ++i) {
-            if (list[i].Sort != kSortWindow && list[i].Sort != kSortGadget) continue;
-            list.select(i);
-            writeCode(list, code);
-        }
-        out << code.text();
+        writeFormatted(text, keywords.table, out);
     }
     // A write that failed (a full disk, a closed output) must not pass for success: the output
     // of --format often replaces the form file.

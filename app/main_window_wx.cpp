@@ -16,6 +16,7 @@
 #endif
 
 #include "app/compact_style_wx.h"
+#include "app/picker_wx.h"
 #include "app/tab_bar_seam_wx.h"
 #include "edit/check_box_wx.h"
 #include "ui/registry_wx.h"
@@ -73,7 +74,7 @@ wxWindow* createControl(const ControlDesign& d, wxWindow* parent, const wxFont& 
     const wxString text = toWx(d.text);
     switch (d.kind) {
         case ControlKind::Picker: {
-            auto* picker = new wxChoice(parent, wxID_ANY, pos, size);
+            wxChoice* picker = createPicker(parent, pos, size);
             makeCompact(picker);
             return picker;
         }

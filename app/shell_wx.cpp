@@ -16,7 +16,6 @@
 #include "app/main_layout.h"
 #include "app/main_window_wx.h"
 #include "app/message_box_wx.h"
-#include "app/picker_batch_wx.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_geometry_wx.h"
 #include "app/tab_bar_seam_wx.h"
@@ -48,7 +47,8 @@ T* mainControl(int32_t number) {
 Shell::Shell(KeywordTable keywords, ShellServices services)
     : keywords_(std::move(keywords)),
       services_(std::move(services)),
-      viewCode_(kCodeViewLeft, kInnerWidth) {
+      viewCode_(kCodeViewLeft, kInnerWidth),
+      hoverBeat_([this] { onHoverTimer(); }) {
     assert(services_.clipboard != nullptr);
     if (!services_.edit) services_.edit = &defaultEdit_;
     if (!services_.editor) services_.editor = &defaultEditor_;
@@ -59,11 +59,10 @@ Shell::Shell(KeywordTable keywords, ShellServices services)
             return std::string(value ? value : "");
         };
     }
-    hoverTimer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { onHoverTimer(); });
 }
 
 Shell::~Shell() {
-    hoverTimer_.Stop();
+    hoverBeat_.stop();
     pressWatch_.reset();
 }
 
@@ -88,8 +87,13 @@ void Shell::start(const std::optional<std::string>& fileText) {
     readCodeView();
     viewCode_.resized(frame_->GetClientSize().x);  // the full width
     bindCommands();
-    // The hover poll: the toolkit's loop waits for events, this timer adds the 20 ms beat.
-    hoverTimer_.Start(20);
+    // The hover poll: the toolkit's loop waits for events, the beat adds the 20 ms time-out. It
+    // beats only while the preview window is active: hover tracking does nothing otherwise.
+    frame_->Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
+        onActivate(frame_, event.GetActive());
+        event.Skip();
+    });
+    if (activePreview()) hoverBeat_.start(20);
     // A press into the preview selects, also the press that activates it.
     pressWatch_ = watchLeftPresses([this](int x, int y, wxWindow* topLevel) {
         if (previewWindow_ != kWindow && topLevel == Registry::instance().window(previewWindow_)) {
@@ -149,6 +153,10 @@ void Shell::bindCommands() {
 
 void Shell::adoptWindow(wxTopLevelWindow* window) {
     window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { quit(); });
+    window->Bind(wxEVT_ACTIVATE, [this, window](wxActivateEvent& event) {
+        onActivate(window, event.GetActive());
+        event.Skip();
+    });
     // Not passed on: the toolkit's own handler would stretch a lone gadget over the whole
     // window, and every gadget keeps the place and size its line gives it.
     window->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { onResize(); });
@@ -210,7 +218,7 @@ void Shell::onShortcut(int32_t window, int32_t item) {
 void Shell::quit() {
     if (quitting_) return;
     quitting_ = true;
-    hoverTimer_.Stop();
+    hoverBeat_.stop();
     services_.clipboard->keepAfterExit();
     if (services_.endProgram) services_.endProgram();
 }
@@ -318,6 +326,15 @@ wxTopLevelWindow* Shell::activePreview() const {
     return window && window->IsActive() ? window : nullptr;
 }
 
+void Shell::onActivate(wxWindow* window, bool active) {
+    if (window != Registry::instance().window(previewWindow_) || quitting_) return;
+    if (active) {
+        hoverBeat_.start(20);
+    } else {
+        hoverBeat_.stop();
+    }
+}
+
 void Shell::onHoverTimer() {
     if (!activePreview()) return;
     const wxPoint pointer = wxGetMousePosition();
@@ -364,6 +381,8 @@ void Shell::readCodeView() {
     reading_ = nullptr;
     keepPreviewInSight();
     forgetHover(hover_);
+    // The preview window may be another one now, already active.
+    if (activePreview() && !quitting_) hoverBeat_.start(20);
 }
 
 std::string Shell::codeViewText() const {
@@ -431,8 +450,10 @@ void Shell::openDefaultWindow() {
 }
 
 void Shell::buildPreview(ElementList& list) {
-    const PickerBatch batch(mainControl<wxChoice>(kPicker));
+    auto* picker = mainControl<wxChoice>(kPicker);
+    pickerBatch_.start(int32_t(picker->GetCount()));
     services_.preview->buildPreview(list, *this);
+    pickerBatch_.finish(picker);
 }
 
 void Shell::showFirstEntry() {
@@ -459,6 +480,8 @@ void Shell::showNote(const std::string& text) {
 }
 
 int32_t Shell::appendPickerEntry(const std::string& text, int32_t listIndex) {
+    // During a build the entries go in together when it is done.
+    if (pickerBatch_.active()) return pickerBatch_.add(text, listIndex);
     auto* picker = mainControl<wxChoice>(kPicker);
     return picker->Append(toWx(text), reinterpret_cast<void*>(intptr_t(listIndex)));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <wx/frame.h>
-#include <wx/timer.h>
 
 #include <cstdint>
 #include <functional>
@@ -13,7 +12,9 @@
 #include "app/clipboard.h"
 #include "app/edit_hooks.h"
 #include "app/hover.h"
+#include "app/hover_beat_wx.h"
 #include "app/ide_file.h"
+#include "app/picker_wx.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_host_wx.h"
 #include "app/view_code.h"
@@ -122,6 +123,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     int32_t placeholderPicture() const override { return placeholderPicture_; }
     std::optional<int32_t> procedureDefault(int32_t line, std::string_view name) const override;
 
+    // Whether the hover poll runs (tests).
+    bool hoverPollRunning() const { return hoverBeat_.running(); }
+
   private:
     // Where the code came from and where IDE Update sends it; decided once, at start-up.
     enum class Link { Clipboard, Editor, File };
@@ -133,6 +137,8 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void showIdeUpdateInsteadOfPaste();
     void bindCommands();
     void onHoverTimer();
+    // Runs the hover poll while the preview window is the active window, and only then.
+    void onActivate(wxWindow* window, bool active);
     // Makes the element that picker entry `entry` names current and shows it on the pages.
     void showEntry(int entry);
     // The active preview window, nullptr when the preview window is not the active one.
@@ -149,7 +155,8 @@ class Shell : public ReadFormHooks, public PreviewHost {
     ViewCodeSwitch viewCode_;
     HoverState hover_;
     wxFrame* frame_ = nullptr;
-    wxTimer hoverTimer_;
+    HoverBeat hoverBeat_;
+    PickerBatch pickerBatch_;
     std::unique_ptr<PressWatch> pressWatch_;
     int32_t previewWindow_ = 0;
     int32_t placeholderPicture_ = 0;

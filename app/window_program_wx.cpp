@@ -4,6 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -52,7 +55,8 @@ class TessalyApp : public wxApp {
         services.editor = editor_;
         services.ideFile = std::move(ideFile_);
         services.endProgram = [] {
-            for (wxWindow* w : wxTopLevelWindows) w->Destroy();
+            // Gone from the screen at once; the process ends as soon as the loop returns.
+            for (wxWindow* w : wxTopLevelWindows) w->Hide();
             wxTheApp->ExitMainLoop();
         };
         shell_ = std::make_unique<Shell>(std::move(keywords_), std::move(services));
@@ -190,6 +194,13 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     int status = 0;
     if (wxTheApp->CallOnInit()) {
         status = wxTheApp->OnRun();
+#ifndef _WIN32
+        // The toolkit's clean-up takes a big preview apart control by control, which takes
+        // seconds; the system frees everything at once. Only the clipboard text must outlive us.
+        clipboard.handOverAfterShutdown();
+        std::fflush(nullptr);
+        _exit(status);
+#endif
     }
     wxTheApp->OnExit();
     wxEntryCleanup();

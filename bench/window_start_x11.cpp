@@ -18,38 +18,11 @@
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "x11_support.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// True when a viewable top-level window titled `title` exists.
-bool windowShown(Display* display, Window w, const char* title) {
-    XWindowAttributes attributes;
-    char* name = nullptr;
-    if (XFetchName(display, w, &name) && name) {
-        const bool match = std::strcmp(name, title) == 0;
-        XFree(name);
-        if (match && XGetWindowAttributes(display, w, &attributes) &&
-            attributes.map_state == IsViewable) {
-            return true;
-        }
-    }
-    Window root, parent, *children = nullptr;
-    unsigned int count = 0;
-    if (!XQueryTree(display, w, &root, &parent, &children, &count)) return false;
-    bool found = false;
-    for (unsigned int i = 0; i < count && !found; ++i)
-        found = windowShown(display, children[i], title);
-    if (children) XFree(children);
-    return found;
-}
-
-// Windows come and go while the tree is walked; a vanished one is simply not the one we want.
-int ignoreXErrors(Display*, XErrorEvent*) {
-    return 0;
-}
 
 long residentKilobytes(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -80,7 +53,7 @@ Run startOnce(Display* display, const std::string& program, const std::string& f
     if (spawned != 0) return run;
     const auto deadline = start + std::chrono::seconds(20);
     while (Clock::now() < deadline) {
-        if (windowShown(display, DefaultRootWindow(display), "Tessaly 0.87")) {
+        if (bench::findShownWindow(display, DefaultRootWindow(display), "Tessaly 0.87")) {
             run.milliseconds =
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             break;
@@ -93,11 +66,6 @@ Run startOnce(Display* display, const std::string& program, const std::string& f
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     return run;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? -1 : values[values.size() / 2];
 }
 
 std::string writeForm(const std::string& path, int lines) {
@@ -120,7 +88,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "window_start_bench: needs an X display (tests/with_display.sh)\n");
         return 1;
     }
-    XSetErrorHandler(ignoreXErrors);
+    XSetErrorHandler(bench::ignoreXErrors);
     const std::string dir = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp");
     const struct {
         const char* label;
@@ -138,7 +106,8 @@ int main(int argc, char** argv) {
         }
         std::remove(form.c_str());
         std::printf("  %-16s  %8.1f ms   resident %7.0f KiB  (min %.1f, max %.1f ms)\n", c.label,
-                    median(times), median(rss), *std::min_element(times.begin(), times.end()),
+                    bench::median(times), bench::median(rss),
+                    *std::min_element(times.begin(), times.end()),
                     *std::max_element(times.begin(), times.end()));
     }
     XCloseDisplay(display);

@@ -5,19 +5,10 @@ namespace tessaly {
 CodeText::CodeText(std::string_view text) {
     lines_.clear();
     breaks_.clear();
-    size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') continue;
-        const size_t breakLength =
-            (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-        lines_.emplace_back(text.substr(start, i - start));
-        breaks_.emplace_back(text.substr(i, breakLength));
-        i += breakLength - 1;
-        start = i + 1;
-    }
-    lines_.emplace_back(text.substr(start));
-    breaks_.emplace_back();
+    forEachLine(text, [this](std::string_view line, std::string_view lineBreak) {
+        lines_.emplace_back(line);
+        breaks_.emplace_back(lineBreak);
+    });
 }
 
 bool CodeText::replaceLine(int i, std::string text) {

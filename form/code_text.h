@@ -6,6 +6,23 @@
 
 namespace tessaly {
 
+// Calls visit(line, lineBreak) for every line of the text, in order, split as CodeText splits it,
+// without copying anything: for texts too big to keep as lines.
+template <typename Visit>
+void forEachLine(std::string_view text, Visit&& visit) {
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') continue;
+        const size_t breakLength =
+            (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+        visit(text.substr(start, i - start), text.substr(i, breakLength));
+        i += breakLength - 1;
+        start = i + 1;
+    }
+    visit(text.substr(start), std::string_view());
+}
+
 // Form code as lines, each remembering the line break that ended it ("\r\n", "\r", "\n", or ""
 // for the last line), so that joining gives back every byte that was split.
 class CodeText {

@@ -134,6 +134,7 @@ void LivePreview::build(ElementList& list) {
     nestingCapped_ = false;
     gadgetsBuilt_ = 0;
     KeepCurrent keep(list);
+    targets_ = TargetIndex(list);
     for (int i = 0; i < list.count(); ++i) buildElement(list, i);
     std::string note;
     if (nestingCapped_) {
@@ -145,6 +146,7 @@ void LivePreview::build(ElementList& list) {
                 std::to_string(kMaxGadgets) + " gadgets are shown";
     }
     if (!note.empty()) host_.showNote(note);
+    targets_ = TargetIndex();
 }
 
 void LivePreview::buildElement(ElementList& list, int index) {
@@ -246,7 +248,7 @@ wxWindow* LivePreview::previewControl(int32_t number) const {
 }
 
 void LivePreview::itemRule(const ElementList& list) {
-    wxWindow* target = previewControl(findTarget(list, slots_.text(0), kItemTargets));
+    wxWindow* target = previewControl(targets_.itemTarget(list, slots_.text(0)));
     if (!target) return;  // not found, or not built yet: nothing to add to
     const int pos = slots_.number(1);
     const wxString text = toWx(slots_.text(2));
@@ -271,14 +273,14 @@ void LivePreview::itemRule(const ElementList& list) {
 
 void LivePreview::columnRule(const ElementList& list) {
     auto* columns =
-        dynamic_cast<ColumnList*>(previewControl(findTarget(list, slots_.text(0), kColumnTargets)));
+        dynamic_cast<ColumnList*>(previewControl(targets_.columnTarget(list, slots_.text(0))));
     // An explorer list is shown as a folder tree, which has no columns to add to.
     if (!columns) return;
     columns->addColumn(slots_.number(1), toWx(slots_.text(2)), slots_.size(3));
 }
 
 void LivePreview::splitterRule(sElement& element, const ElementList& list, wxWindow* parent) {
-    const SplitterChildren names = findSplitterChildren(list, slots_.text(5), slots_.text(6));
+    const SplitterChildren names = targets_.splitterChildren(list, slots_.text(5), slots_.text(6));
     wxWindow* first = previewControl(names.first);
     wxWindow* second = previewControl(names.second);
     // Skipped unless both children exist, differ, are not already split, and do not enclose the

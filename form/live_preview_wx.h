@@ -91,6 +91,7 @@ class LivePreview {
     Registry& registry_;
     CodeEditorModule& editorModule_;
     Slots slots_;
+    TargetIndex targets_;  // the list being built, by identifier
     ParentStacks parents_;
     int32_t window_ = 0;
     wxImage picture_;

@@ -55,10 +55,6 @@ constexpr std::pair<std::string_view, PreviewKind> kRules[] = {
 
 const std::string kEmpty;
 
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && asciiLower(a) == asciiLower(b);
-}
-
 // The name items, columns and splitters use: a #PB_Any gadget is known by its variable.
 std::string identifierOf(const sElement& e) {
     return elementName(e);
@@ -131,27 +127,46 @@ int32_t splitterFlags(std::string_view code) {
     return kSplitterSeparator | (vertical ? kSplitterVertical : 0);
 }
 
-int32_t findTarget(const ElementList& list, std::string_view name,
-                   std::initializer_list<PreviewKind> allowed) {
-    for (const sElement& e : list) {
-        if (e.Parameters.empty() || !sameIgnoringCase(identifierOf(e), name)) continue;
+TargetIndex::TargetIndex(const ElementList& list) {
+    byName_.reserve(size_t(list.count()));
+    const auto allowed = [](std::initializer_list<PreviewKind> kinds, PreviewKind kind) {
+        return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+    };
+    for (int i = 0; i < list.count(); ++i) {
+        const sElement& e = list[i];
+        if (e.Parameters.empty()) continue;
+        Named& named = byName_[asciiLower(identifierOf(e))];
         const PreviewKind kind = previewKindOf(e.KeyWord);
-        if (std::find(allowed.begin(), allowed.end(), kind) != allowed.end()) return e.Gadget;
+        if (named.item < 0 && allowed(kItemTargets, kind)) named.item = i;
+        if (named.column < 0 && allowed(kColumnTargets, kind)) named.column = i;
+        if (e.Sort == kSortGadget) named.gadget = i;
     }
-    return 0;
 }
 
-SplitterChildren findSplitterChildren(const ElementList& list, std::string_view firstName,
-                                      std::string_view secondName) {
-    SplitterChildren found;
-    for (const sElement& e : list) {
-        // Only gadgets can be split: an item line names its target by the same identifier and a
-        // window's number is no control number, so either would hand the splitter a wrong child.
-        if (e.Sort != kSortGadget || e.Parameters.empty()) continue;
-        if (sameIgnoringCase(identifierOf(e), firstName)) found.first = e.Gadget;
-        if (sameIgnoringCase(identifierOf(e), secondName)) found.second = e.Gadget;
-    }
-    return found;
+const TargetIndex::Named* TargetIndex::find(std::string_view name) const {
+    const auto it = byName_.find(asciiLower(name));
+    return it == byName_.end() ? nullptr : &it->second;
+}
+
+int32_t TargetIndex::objectOf(const ElementList& list, int element) {
+    return element >= 0 && element < list.count() ? list[element].Gadget : 0;
+}
+
+int32_t TargetIndex::itemTarget(const ElementList& list, std::string_view name) const {
+    const Named* named = find(name);
+    return named ? objectOf(list, named->item) : 0;
+}
+
+int32_t TargetIndex::columnTarget(const ElementList& list, std::string_view name) const {
+    const Named* named = find(name);
+    return named ? objectOf(list, named->column) : 0;
+}
+
+SplitterChildren TargetIndex::splitterChildren(const ElementList& list, std::string_view firstName,
+                                               std::string_view secondName) const {
+    const Named* first = find(firstName);
+    const Named* second = find(secondName);
+    return {first ? objectOf(list, first->gadget) : 0, second ? objectOf(list, second->gadget) : 0};
 }
 
 std::string pickerEntryText(const sElement& element) {

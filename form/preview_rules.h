@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "form/model.h"
 
@@ -112,12 +113,6 @@ inline constexpr int32_t kSplitterSeparator = 2;
 // as named constants, which read as the number 0, so the preview looks for their names instead.
 bool lineNamesFlag(std::string_view code, std::string_view lowerFlag);
 
-// Preview object of the first element (whole list, first to last) whose identifier equals name
-// ignoring letter case and whose kind is one of allowed; 0 when there is none or when that
-// element has no object yet.
-int32_t findTarget(const ElementList& list, std::string_view name,
-                   std::initializer_list<PreviewKind> allowed);
-
 // The kinds an item line may target, and those a column line may target.
 inline constexpr std::initializer_list<PreviewKind> kItemTargets = {
     PreviewKind::ComboBox, PreviewKind::Editor, PreviewKind::ListView,
@@ -125,14 +120,42 @@ inline constexpr std::initializer_list<PreviewKind> kItemTargets = {
 inline constexpr std::initializer_list<PreviewKind> kColumnTargets = {PreviewKind::ListIcon,
                                                                       PreviewKind::ExplorerList};
 
-// The two controls a splitter line names by identifier (slots 5 and 6). Every gadget element of
-// the list is compared, so the last match wins; 0 for a name that matches nothing.
+// The two controls a splitter line names by identifier (slots 5 and 6); 0 for a name that
+// matches nothing.
 struct SplitterChildren {
     int32_t first = 0;
     int32_t second = 0;
 };
-SplitterChildren findSplitterChildren(const ElementList& list, std::string_view firstName,
-                                      std::string_view secondName);
+
+// The elements that item, column and splitter lines name, found by identifier (ignoring letter
+// case) without walking the list. Built once per reading over the whole list, so an element
+// further down is found too; it keeps element positions, so a lookup gives the object that
+// element has so far (0 while it is not built).
+class TargetIndex {
+  public:
+    TargetIndex() = default;
+    explicit TargetIndex(const ElementList& list);
+
+    // Object of the first element named `name` whose kind is one of kItemTargets; 0 for none.
+    int32_t itemTarget(const ElementList& list, std::string_view name) const;
+    // The same among kColumnTargets.
+    int32_t columnTarget(const ElementList& list, std::string_view name) const;
+    // Objects of the last gadget elements named firstName and secondName (items and windows
+    // share identifiers with gadgets but cannot be split).
+    SplitterChildren splitterChildren(const ElementList& list, std::string_view firstName,
+                                      std::string_view secondName) const;
+
+  private:
+    struct Named {
+        int item = -1;    // first element of an item target kind
+        int column = -1;  // first element of a column target kind
+        int gadget = -1;  // last gadget element
+    };
+    const Named* find(std::string_view name) const;
+    static int32_t objectOf(const ElementList& list, int element);
+
+    std::unordered_map<std::string, Named> byName_;
+};
 
 // Text of an element's picker entry: identifier, " :: ", call name.
 std::string pickerEntryText(const sElement& element);

@@ -137,6 +137,20 @@ void scanPrepared(std::string_view line, int32_t lineNumber,
 
 }  // namespace
 
+struct LineScanner::State {
+    std::vector<PreparedKeyword> table;
+    Scratch scratch;
+};
+
+LineScanner::LineScanner(const KeywordTable& table)
+    : state_(std::make_unique<State>(State{prepare(table), {}})) {}
+
+LineScanner::~LineScanner() = default;
+
+void LineScanner::scan(std::string_view line, int32_t lineNumber, ElementList& list) {
+    scanPrepared(line, lineNumber, state_->table, list, state_->scratch);
+}
+
 void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& table,
               ElementList& list) {
     Scratch scratch;
@@ -145,11 +159,8 @@ void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& tab
 
 void scanLines(const CodeText& code, const KeywordTable& table, ElementList& list) {
     list.clear();
-    const std::vector<PreparedKeyword> prepared = prepare(table);
-    Scratch scratch;
-    for (int i = 0; i < code.lineCount(); ++i) {
-        scanPrepared(code.line(i), i, prepared, list, scratch);
-    }
+    LineScanner scanner(table);
+    for (int i = 0; i < code.lineCount(); ++i) scanner.scan(code.line(i), i, list);
     list.first();
 }
 

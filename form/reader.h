@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "form/code_text.h"
@@ -12,6 +13,21 @@ namespace tessaly {
 // Reads one line into elements appended to the list (none when no call is recognised).
 void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& table,
               ElementList& list);
+
+// Reads lines one at a time with the keyword table worked out once: for a text too big to keep
+// whole as elements. Each line's elements are appended to the list given.
+class LineScanner {
+  public:
+    explicit LineScanner(const KeywordTable& table);
+    ~LineScanner();
+    LineScanner(const LineScanner&) = delete;
+    LineScanner& operator=(const LineScanner&) = delete;
+    void scan(std::string_view line, int32_t lineNumber, ElementList& list);
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 // Empties the list and reads every line of the code into it, in line order. Leaves the first
 // element current (or none when nothing was read). Pure: touches no control.

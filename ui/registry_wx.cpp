@@ -15,22 +15,36 @@ void Registry::watchDestroy(wxWindow* w) {
     });
 }
 
-void Registry::forget(wxWindow* w) {
-    for (auto it = controls_.begin(); it != controls_.end();) {
-        if (it->second == w) {
-            data_.erase(it->first);
-            it = controls_.erase(it);
-        } else {
-            ++it;
+void Registry::unlink(std::unordered_multimap<const wxWindow*, int>& numbers, const wxWindow* w,
+                      int number) {
+    auto [it, end] = numbers.equal_range(w);
+    for (; it != end; ++it) {
+        if (it->second == number) {
+            numbers.erase(it);
+            return;
         }
-    }
-    for (auto it = windows_.begin(); it != windows_.end();) {
-        it = it->second == w ? windows_.erase(it) : std::next(it);
     }
 }
 
+void Registry::forget(wxWindow* w) {
+    auto [c, cEnd] = controlNumbers_.equal_range(w);
+    for (; c != cEnd; ++c) {
+        controls_.erase(c->second);
+        data_.erase(c->second);
+    }
+    controlNumbers_.erase(w);
+    auto [t, tEnd] = windowNumbers_.equal_range(w);
+    for (; t != tEnd; ++t) windows_.erase(t->second);
+    windowNumbers_.erase(w);
+}
+
 void Registry::setWindow(int number, wxTopLevelWindow* window) {
-    windows_[number] = window;
+    auto [it, added] = windows_.try_emplace(number, window);
+    if (!added) {
+        unlink(windowNumbers_, it->second, number);
+        it->second = window;
+    }
+    windowNumbers_.emplace(window, number);
     watchDestroy(window);
 }
 
@@ -46,14 +60,17 @@ wxTopLevelWindow* Registry::window(int number) const {
 }
 
 int Registry::windowNumber(const wxWindow* window) const {
-    for (const auto& [number, w] : windows_) {
-        if (w == window) return number;
-    }
-    return -1;
+    const auto it = windowNumbers_.find(window);
+    return it == windowNumbers_.end() ? -1 : it->second;
 }
 
 void Registry::setControl(int number, wxWindow* control) {
-    controls_[number] = control;
+    auto [it, added] = controls_.try_emplace(number, control);
+    if (!added) {
+        unlink(controlNumbers_, it->second, number);
+        it->second = control;
+    }
+    controlNumbers_.emplace(control, number);
     watchDestroy(control);
 }
 
@@ -69,10 +86,8 @@ wxWindow* Registry::control(int number) const {
 }
 
 int Registry::controlNumber(const wxWindow* control) const {
-    for (const auto& [number, w] : controls_) {
-        if (w == control) return number;
-    }
-    return -1;
+    const auto it = controlNumbers_.find(control);
+    return it == controlNumbers_.end() ? -1 : it->second;
 }
 
 void Registry::destroyControl(int number) {
@@ -110,6 +125,8 @@ void Registry::freeImage(int number) {
 void Registry::reset() {
     windows_.clear();
     controls_.clear();
+    windowNumbers_.clear();
+    controlNumbers_.clear();
     data_.clear();
     images_.clear();
     nextObject_ = nextImage_ = kFirstAllocated;

@@ -52,9 +52,14 @@ class Registry {
   private:
     void watchDestroy(wxWindow* w);
     void forget(wxWindow* w);
+    static void unlink(std::unordered_multimap<const wxWindow*, int>& numbers, const wxWindow* w,
+                       int number);
 
     std::unordered_map<int, wxTopLevelWindow*> windows_;
     std::unordered_map<int, wxWindow*> controls_;
+    // The same, from object to number, so that a destroyed object leaves without a search.
+    std::unordered_multimap<const wxWindow*, int> windowNumbers_;
+    std::unordered_multimap<const wxWindow*, int> controlNumbers_;
     std::unordered_map<int, int64_t> data_;
     std::unordered_map<int, wxBitmap> images_;
     // Windows and controls share one counter: an element's object number (a window for the

@@ -30,7 +30,7 @@ TEST(FormNames, APbAnyGadgetIsKnownByItsVariable) {
     EXPECT_EQ(elementName(list[3]), "#PB_Any");  // an array element is no name we can look up
     EXPECT_EQ(elementName(list[4]), "#Named");   // only #PB_Any calls take the variable's name
     list[0].Gadget = 100001;
-    EXPECT_EQ(findTarget(list, list[5].Parameters[0].Value, kItemTargets), 100001);
+    EXPECT_EQ(TargetIndex(list).itemTarget(list, list[5].Parameters[0].Value), 100001);
 }
 
 TEST(FormNames, WindowSizesComeFromTheNearestProcedure) {

@@ -103,44 +103,52 @@ TEST(LineNamesFlag, FindsTheNameInAnyCase) {
     EXPECT_FALSE(lineNamesFlag("StringGadget(#S,0,0,9,9,\"\")", "#pb_string_password"));
 }
 
-TEST(FindTarget, MatchesIdentifierIgnoringCaseAmongAllowedKinds) {
+TEST(TargetIndex, MatchesIdentifierIgnoringCaseAmongAllowedKinds) {
     ElementList list;
     list.append() = element("ButtonGadget", {"#List"}, 100001);
     list.append() = element("ListViewGadget", {"#LIST"}, 100002);
     list.append() = element("ListIconGadget", {"#Icons"}, 100003);
     list.append() = element("AddGadgetItem", {"#list", "-1", "x"}, 0, kSortPositional);
+    list.append() = element("ListViewGadget", {"#list"}, 100004);  // a second one with that name
     list.select(3);
-    EXPECT_EQ(findTarget(list, "#list", kItemTargets), 100002);  // the button is not a list
-    EXPECT_EQ(findTarget(list, "#icons", kColumnTargets), 100003);
-    EXPECT_EQ(findTarget(list, "#List", kColumnTargets), 0);  // a list view has no columns
-    EXPECT_EQ(findTarget(list, "#Missing", kItemTargets), 0);
+    const TargetIndex index(list);
+    EXPECT_EQ(index.itemTarget(list, "#list"), 100002);  // the button is not a list; first wins
+    EXPECT_EQ(index.columnTarget(list, "#icons"), 100003);
+    EXPECT_EQ(index.columnTarget(list, "#List"), 0);  // a list view has no columns
+    EXPECT_EQ(index.itemTarget(list, "#Missing"), 0);
+    EXPECT_EQ(index.itemTarget(list, ""), 0);
     EXPECT_EQ(list.currentIndex(), 3);
 }
 
-TEST(FindTarget, AnElementFurtherDownThatIsNotBuiltYetGivesZero) {
+TEST(TargetIndex, AnElementFurtherDownThatIsNotBuiltYetGivesZero) {
     ElementList list;
     list.append() = element("AddGadgetItem", {"#Tree", "-1", "x"}, 0, kSortPositional);
     list.append() = element("TreeGadget", {"#Tree"}, 0);
-    EXPECT_EQ(findTarget(list, "#Tree", kItemTargets), 0);
+    const TargetIndex index(list);
+    EXPECT_EQ(index.itemTarget(list, "#Tree"), 0);
+    // The index holds the element, not its object: once built, the same index finds it.
+    list[1].Gadget = 100020;
+    EXPECT_EQ(index.itemTarget(list, "#tree"), 100020);
 }
 
-TEST(FindTarget, PbAnyStyleTargetsByVariableAreNotFound) {
+TEST(TargetIndex, PbAnyStyleTargetsByVariableAreNotFound) {
     ElementList list;
     list.append() = element("ComboBoxGadget", {"#PB_Any"}, 100010);
-    EXPECT_EQ(findTarget(list, "Combo_0", kItemTargets), 0);
+    EXPECT_EQ(TargetIndex(list).itemTarget(list, "Combo_0"), 0);
 }
 
-TEST(FindSplitterChildren, LastMatchingGadgetWinsAndOtherKindsAreIgnored) {
+TEST(TargetIndexSplitter, LastMatchingGadgetWinsAndOtherKindsAreIgnored) {
     ElementList list;
     list.append() = element("OpenWindow", {"#A"}, 100000, kSortWindow);
     list.append() = element("ButtonGadget", {"#A"}, 100001);
     list.append() = element("EditorGadget", {"#b"}, 100002);
     list.append() = element("ButtonGadget", {"#a"}, 100003);
     list.append() = element("AddGadgetItem", {"#B", "-1", "x"}, 0, kSortPositional);
-    const SplitterChildren c = findSplitterChildren(list, "#A", "#B");
+    const TargetIndex index(list);
+    const SplitterChildren c = index.splitterChildren(list, "#A", "#B");
     EXPECT_EQ(c.first, 100003);
     EXPECT_EQ(c.second, 100002);
-    const SplitterChildren none = findSplitterChildren(list, "#X", "");
+    const SplitterChildren none = index.splitterChildren(list, "#X", "");
     EXPECT_EQ(none.first, 0);
     EXPECT_EQ(none.second, 0);
 }
