@@ -1,14 +1,16 @@
 // The shell's uses of the tab bar, served by the self-drawn tab bar of tabbar/.
 #include "app/tab_bar_seam_wx.h"
 
-#include "ui/utf8_wx.h"
 #include "tabbar/colour.h"
 #include "tabbar/main_tab_bar_wx.h"
 #include "tabbar/tabbar_model.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 
-void fillTabBarDefaults() { initTabBarDefaults(); }
+void fillTabBarDefaults() {
+    initTabBarDefaults();
+}
 
 wxWindow* createMainTabBar(wxWindow* parent, const wxFont& font,
                            std::function<void(const wxString& tabText)> onSelectionChanged) {

@@ -2,8 +2,8 @@
 
 #include <wx/dcclient.h>
 
-#include "ui/registry_wx.h"
 #include "edit/check_box.h"
+#include "ui/registry_wx.h"
 
 namespace tessaly {
 

@@ -36,8 +36,8 @@ KeywordLoad parseKeywordTable(std::string_view json);
 KeywordLoad loadKeywordFile(const std::string& path);
 
 // The start-up lookup: "keywords.json" in the working directory, then the copy beside the
-// executable (exeDir), then the installed one in exeDir/../share/tessaly. When both fail the table is empty and `error` names every file tried and
-// why; the caller reports it once.
+// executable (exeDir), then the installed one in exeDir/../share/tessaly. When both fail the table
+// is empty and `error` names every file tried and why; the caller reports it once.
 KeywordLoad loadKeywordTableWithFallback(const std::string& exeDir);
 
 }  // namespace tessaly

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "ui/utf8_wx.h"
 #include "tabbar/tabbar_fonts_wx.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 

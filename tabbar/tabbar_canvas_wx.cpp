@@ -3,11 +3,11 @@
 #include <wx/dcbuffer.h>
 #include <wx/image.h>
 
-#include "ui/registry_wx.h"
-#include "ui/utf8_wx.h"
 #include "tabbar/gc_surface_wx.h"
 #include "tabbar/tabbar_fonts_wx.h"
 #include "tabbar/tabbar_paint.h"
+#include "ui/registry_wx.h"
+#include "ui/utf8_wx.h"
 
 namespace tessaly {
 

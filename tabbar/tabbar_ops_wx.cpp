@@ -2,8 +2,8 @@
 
 #include <wx/debug.h>
 
-#include "ui/registry_wx.h"
 #include "tabbar/tabbar_fonts_wx.h"
+#include "ui/registry_wx.h"
 
 namespace tessaly {
 

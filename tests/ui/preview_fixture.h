@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "ui/registry_wx.h"
 #include "form/code_editor_module_wx.h"
 #include "form/code_text.h"
 #include "form/keywords.h"
@@ -15,6 +14,7 @@
 #include "form/placeholder_picture_wx.h"
 #include "form/reader.h"
 #include "preview_support.h"
+#include "ui/registry_wx.h"
 #include "ui_support.h"
 
 namespace tessaly::test {

@@ -246,7 +246,7 @@ TEST_F(PreviewShellTest, PasteReadsAgainIntoTheSameWindowAndForgetsTheOldHover) 
     memory.text = "TextGadget(#Label, 330, 20, 60, 20, \"x\")\n";
     shell->paste();
     EXPECT_EQ(status().Find("#Outer"), wxNOT_FOUND);  // the old form is named no more
-    EXPECT_EQ(preview(), first);  // reused, no empty window left behind
+    EXPECT_EQ(preview(), first);                      // reused, no empty window left behind
     EXPECT_EQ(preview()->GetTitle(), "Nested");
     ASSERT_EQ(picker()->GetCount(), 1u);
     EXPECT_EQ(shell->hover().index, -1);

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/registry_wx.h"
 #include "tabbar/main_tab_bar.h"
 #include "tabbar/main_tab_bar_wx.h"
 #include "tabbar/tabbar_ops_wx.h"
 #include "tabbar_ui_support.h"
+#include "ui/registry_wx.h"
 
 namespace tessaly::test {
 namespace {
