@@ -223,6 +223,16 @@ TEST_F(PreviewShellTest, AWindowInAProcedureTakesItsDefaultsAndAReusedWindowItsN
     EXPECT_EQ(preview()->GetClientSize(), wxSize(200, 100));
 }
 
+TEST_F(PreviewShellTest, TheMainWindowMovesBesideAPreviewItCovers) {
+    startShell(std::string("OpenWindow(#W, 0, 0, 300, 200, \"Left\")\n"));
+    showPreview();
+    const wxRect preview = this->preview()->GetScreenRect();
+    const wxRect main = shell->mainWindow()->GetScreenRect();
+    EXPECT_FALSE(preview.Intersects(main)) << "preview " << preview.x << "," << preview.width
+                                           << " main " << main.x << "," << main.width;
+    EXPECT_GE(main.x, preview.GetRight());
+}
+
 TEST_F(PreviewShellTest, ChoosingInThePickerMakesTheElementCurrent) {
     startShell(std::string(kNested));
     EXPECT_EQ(shell->elements().currentIndex(), 0);
