@@ -25,7 +25,8 @@ wxWindow* topLevelOf(GtkWidget* widget) {
 // native widget keeps to itself; the first emission of each press counts.
 class GtkPressWatch : public PressWatch {
   public:
-    explicit GtkPressWatch(PressHandler onPress) : onPress_(std::move(onPress)) {
+    GtkPressWatch(PressHandler onPress, std::function<void()> onPointer)
+        : onPress_(std::move(onPress)), onPointer_(std::move(onPointer)) {
         g_type_class_unref(g_type_class_ref(GTK_TYPE_WIDGET));  // its signals exist from here on
         signal_ = g_signal_lookup("event", GTK_TYPE_WIDGET);
         hook_ = g_signal_add_emission_hook(signal_, 0, &GtkPressWatch::hook, this, nullptr);
@@ -38,7 +39,13 @@ class GtkPressWatch : public PressWatch {
         auto* widget = static_cast<GtkWidget*>(g_value_get_object(&params[0]));
         auto* event = static_cast<GdkEvent*>(g_value_get_boxed(&params[1]));
         auto* watch = static_cast<GtkPressWatch*>(self);
-        if (!event || event->type != GDK_BUTTON_PRESS || event->button.button != 1) return TRUE;
+        if (!event) return TRUE;
+        if (event->type == GDK_MOTION_NOTIFY || event->type == GDK_ENTER_NOTIFY ||
+            event->type == GDK_LEAVE_NOTIFY) {
+            if (watch->onPointer_) watch->onPointer_();
+            return TRUE;
+        }
+        if (event->type != GDK_BUTTON_PRESS || event->button.button != 1) return TRUE;
         if (event->button.time == watch->lastTime_ && widget && watch->lastEvent_ == event) {
             return TRUE;  // the same press passed on to a parent
         }
@@ -50,6 +57,7 @@ class GtkPressWatch : public PressWatch {
     }
 
     PressHandler onPress_;
+    std::function<void()> onPointer_;
     guint32 lastTime_ = 0;
     const GdkEvent* lastEvent_ = nullptr;
     guint signal_ = 0;
@@ -59,14 +67,20 @@ class GtkPressWatch : public PressWatch {
 // Elsewhere the toolkit's own left-button events reach the event filter for every control.
 class FilterPressWatch : public PressWatch, private wxEventFilter {
   public:
-    explicit FilterPressWatch(PressHandler onPress) : onPress_(std::move(onPress)) {
+    FilterPressWatch(PressHandler onPress, std::function<void()> onPointer)
+        : onPress_(std::move(onPress)), onPointer_(std::move(onPointer)) {
         wxEvtHandler::AddFilter(this);
     }
     ~FilterPressWatch() override { wxEvtHandler::RemoveFilter(this); }
 
   private:
     int FilterEvent(wxEvent& event) override {
-        if (event.GetEventType() == wxEVT_LEFT_DOWN) {
+        const wxEventType type = event.GetEventType();
+        if (onPointer_ &&
+            (type == wxEVT_MOTION || type == wxEVT_ENTER_WINDOW || type == wxEVT_LEAVE_WINDOW)) {
+            onPointer_();
+        }
+        if (type == wxEVT_LEFT_DOWN) {
             const wxPoint pointer = wxGetMousePosition();
             auto* w = dynamic_cast<wxWindow*>(event.GetEventObject());
             onPress_(pointer.x, pointer.y, w ? wxGetTopLevelParent(w) : nullptr);
@@ -74,16 +88,18 @@ class FilterPressWatch : public PressWatch, private wxEventFilter {
         return Event_Skip;
     }
     PressHandler onPress_;
+    std::function<void()> onPointer_;
 };
 #endif
 
 }  // namespace
 
-std::unique_ptr<PressWatch> watchLeftPresses(PressHandler onPress) {
+std::unique_ptr<PressWatch> watchLeftPresses(PressHandler onPress,
+                                             std::function<void()> onPointer) {
 #ifdef __WXGTK__
-    return std::make_unique<GtkPressWatch>(std::move(onPress));
+    return std::make_unique<GtkPressWatch>(std::move(onPress), std::move(onPointer));
 #else
-    return std::make_unique<FilterPressWatch>(std::move(onPress));
+    return std::make_unique<FilterPressWatch>(std::move(onPress), std::move(onPointer));
 #endif
 }
 

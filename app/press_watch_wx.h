@@ -16,6 +16,9 @@ class PressWatch {
     virtual ~PressWatch() = default;
 };
 using PressHandler = std::function<void(int x, int y, wxWindow* topLevel)>;
-std::unique_ptr<PressWatch> watchLeftPresses(PressHandler onPress);
+// `onPointer` hears that the pointer moved, entered or left a window of the program, so that
+// whoever tracks it needs to ask where it is only then.
+std::unique_ptr<PressWatch> watchLeftPresses(PressHandler onPress,
+                                             std::function<void()> onPointer = {});
 
 }  // namespace tessaly

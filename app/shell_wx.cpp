@@ -95,11 +95,19 @@ void Shell::start(const std::optional<std::string>& fileText) {
     });
     if (activePreview()) hoverBeat_.start(20);
     // A press into the preview selects, also the press that activates it.
-    pressWatch_ = watchLeftPresses([this](int x, int y, wxWindow* topLevel) {
-        if (previewWindow_ != kWindow && topLevel == Registry::instance().window(previewWindow_)) {
-            selectAt(x, y);
-        }
-    });
+    pressWatch_ = watchLeftPresses(
+        [this](int x, int y, wxWindow* topLevel) {
+            if (previewWindow_ != kWindow &&
+                topLevel == Registry::instance().window(previewWindow_)) {
+                selectAt(x, y);
+            }
+        },
+        // The beat asks the display server where the pointer is only after it has moved, and
+        // rests while the pointer does.
+        [this] {
+            pointerMoved_ = true;
+            if (!quitting_ && activePreview()) hoverBeat_.start(20);
+        });
 }
 
 void Shell::connect() {
@@ -327,6 +335,7 @@ wxTopLevelWindow* Shell::activePreview() const {
 }
 
 void Shell::onActivate(wxWindow* window, bool active) {
+    pointerMoved_ = true;  // a window that became active may lie under a still pointer
     if (window != Registry::instance().window(previewWindow_) || quitting_) return;
     if (active) {
         hoverBeat_.start(20);
@@ -336,7 +345,11 @@ void Shell::onActivate(wxWindow* window, bool active) {
 }
 
 void Shell::onHoverTimer() {
-    if (!activePreview()) return;
+    if (!activePreview() || !pointerMoved_) {
+        hoverBeat_.stop();  // until the pointer moves again
+        return;
+    }
+    pointerMoved_ = false;
     const wxPoint pointer = wxGetMousePosition();
     hoverAt(pointer.x, pointer.y);
 }
@@ -381,6 +394,7 @@ void Shell::readCodeView() {
     reading_ = nullptr;
     keepPreviewInSight();
     forgetHover(hover_);
+    pointerMoved_ = true;  // other gadgets may lie under the pointer now
     // The preview window may be another one now, already active.
     if (activePreview() && !quitting_) hoverBeat_.start(20);
 }

@@ -156,6 +156,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     HoverState hover_;
     wxFrame* frame_ = nullptr;
     HoverBeat hoverBeat_;
+    bool pointerMoved_ = true;  // since the last hover update
     PickerBatch pickerBatch_;
     std::unique_ptr<PressWatch> pressWatch_;
     int32_t previewWindow_ = 0;

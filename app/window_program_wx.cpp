@@ -15,6 +15,7 @@
 #ifdef _WIN32
 #include "app/editor_link_win32.h"
 #endif
+#include "app/hover_beat_wx.h"
 #include "app/ide_file.h"
 #include "app/shell_wx.h"
 #include "app/snapshot_wx.h"
@@ -29,7 +30,7 @@ namespace tessaly {
 namespace {
 
 // How often the program looks for a stop signal.
-constexpr int kStopPollMs = 50;
+constexpr int kStopPollMs = 200;
 
 // GLib's log level bits (GLogLevelFlags), without its headers.
 constexpr int kGLogLevelCritical = 1 << 3;
@@ -71,10 +72,7 @@ class TessalyApp : public wxApp {
             });
         }
         // A stop signal ends the program as Escape does; its handler can only leave a note.
-        stopPoll_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
-            if (stopRequested()) shell_->quit();
-        });
-        stopPoll_.Start(kStopPollMs);
+        stopPoll_.start(kStopPollMs);
         return true;
     }
 
@@ -87,7 +85,7 @@ class TessalyApp : public wxApp {
     void setSnapshot(std::string path) { snapshotPath_ = std::move(path); }
 
     int OnExit() override {
-        stopPoll_.Stop();
+        stopPoll_.stop();
         snapshot_.reset();
         // The windows' handlers call into the shell: the windows go first, while the shell
         // still exists, then the registry's images, while the toolkit still exists.
@@ -110,7 +108,10 @@ class TessalyApp : public wxApp {
     EditorLink* editor_;
     std::unique_ptr<Shell> shell_;
     std::unique_ptr<EditHooks> edits_;
-    wxTimer stopPoll_;
+    // Not a toolkit timer: each of its ticks would set off an idle pass over every window.
+    HoverBeat stopPoll_{[this] {
+        if (stopRequested() && shell_) shell_->quit();
+    }};
 };
 
 // A failed toolkit assertion is reported on standard error; the default would open a modal

@@ -114,24 +114,27 @@ TEST_F(PreviewShellTest, ClickingTheActivePreviewSelectsTheHoveredElement) {
     EXPECT_EQ(status(), " X: 340 / Y: 25 - #Outer");
 }
 
-// The poll beats while the preview window is active and follows the pointer on its own; with the
-// main window active it does not beat at all, so a still program does no work.
+// The poll beats while the preview window is active and the pointer moves, and follows it on its
+// own; with the pointer still, or the main window active, it does not beat at all, so a still
+// program does no work.
 TEST_F(PreviewShellTest, TheHoverPollBeatsOnlyWhileThePreviewIsActive) {
     startShell(std::string(kNested));
     showPreview();
     preview()->Raise();
     ASSERT_TRUE(pumpUntil([this] { return preview()->IsActive(); }));
-    EXPECT_TRUE(pumpUntil([this] { return shell->hoverPollRunning(); }));
     wxUIActionSimulator sim;
     sim.MouseMove(at(120, 60));
     EXPECT_TRUE(pumpUntil([this] { return status() == " X: 120 / Y: 60 - #Inner"; })) << status();
+    EXPECT_TRUE(pumpUntil([this] { return !shell->hoverPollRunning(); }));  // the pointer rests
+    sim.MouseMove(at(121, 60));
+    EXPECT_TRUE(pumpUntil([this] { return status() == " X: 121 / Y: 60 - #Inner"; })) << status();
 
     shell->mainWindow()->Raise();
     ASSERT_TRUE(pumpUntil([this] { return shell->mainWindow()->IsActive(); }));
     EXPECT_TRUE(pumpUntil([this] { return !shell->hoverPollRunning(); }));
     sim.MouseMove(at(340, 25));
     pumpFor(100);
-    EXPECT_EQ(status(), " X: 120 / Y: 60 - #Inner");
+    EXPECT_EQ(status(), " X: 121 / Y: 60 - #Inner");
 
     // Back to the preview: the poll beats again and catches up with the pointer.
     preview()->Raise();
