@@ -407,25 +407,35 @@ void Shell::setCodeViewText(const std::string& text) {
     mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
 }
 
+namespace {
+
+// Where code line `line` starts in the code view and how long it is without its break (which may
+// be two characters, CR LF). The toolkit finds a line's start without walking the text before it.
+// Nothing for a line the view does not have.
+std::optional<std::pair<long, long>> lineSpan(wxTextCtrl* view, int32_t line) {
+    const long from = view->XYToPosition(0, line);
+    if (from < 0) return std::nullopt;
+    return std::make_pair(from, long(view->GetLineText(line).length()));
+}
+
+}  // namespace
+
 void Shell::replaceCodeLine(int32_t line, const std::string& text) {
     auto* view = mainControl<wxTextCtrl>(kCodeView);
-    // The toolkit finds a line's start without walking the text before it; the line's own text
-    // gives its length without its break (which may be two characters, CR LF).
-    const long from = view->XYToPosition(0, line);
-    if (from < 0) return;
-    const long length = long(view->GetLineText(line).length());
+    const auto span = lineSpan(view, line);
+    if (!span) return;
     const wxString replacement = toWx(text);
-    view->Replace(from, from + length, replacement);
-    view->SetSelection(from, from + long(replacement.length()));
-    view->ShowPosition(from);
+    view->Replace(span->first, span->first + span->second, replacement);
+    view->SetSelection(span->first, span->first + long(replacement.length()));
+    view->ShowPosition(span->first);
 }
 
 void Shell::highlightCodeLine(int32_t line) {
     auto* view = mainControl<wxTextCtrl>(kCodeView);
-    const long from = view->XYToPosition(0, line);
-    if (from < 0) return;
-    view->SetSelection(from, from + long(view->GetLineText(line).length()));
-    view->ShowPosition(from);
+    const auto span = lineSpan(view, line);
+    if (!span) return;
+    view->SetSelection(span->first, span->first + span->second);
+    view->ShowPosition(span->first);
 }
 
 void Shell::setSelectedPickerText(const std::string& text) {

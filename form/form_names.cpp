@@ -51,9 +51,7 @@ std::optional<int32_t> procedureDefault(const CodeText& code, int32_t line, std:
         // "Procedure" or "Procedure.type", then the name and its parameter list.
         const MaskedLine masked(text);
         if (masked.opens().empty()) return std::nullopt;
-        CallSpan span;
-        const size_t open = masked.opens().front();
-        span = callAt(masked, open, 0);
+        const CallSpan span = callAt(masked, masked.opens().front(), 0);
         std::vector<std::string_view> params;
         splitArguments(text, masked, span, params);
         for (std::string_view p : params) {

@@ -13,7 +13,7 @@ import sys
 import tempfile
 
 from e2e_support import (Failure, activate_window, check, extents, find, find_application,
-                         wait_for, walk, window_named, xdotool)
+                         text_of, wait_for, walk, window_named, xdotool)
 
 import gi
 
@@ -36,10 +36,6 @@ LINES = [
 SOURCE = ("\r\n".join(LINES) + "\r\n").encode()
 SELECTION = "4x1x7x1"  # lines 4 to 6: down to the start of line 7 does not take line 7
 SELECTED = "\r\n".join(LINES[3:6])
-
-
-def text_of(acc):
-    return Atspi.Text.get_text(acc, 0, -1)
 
 
 def clipboard():
