@@ -1,7 +1,8 @@
 // The anchor of the window benchmarks: a plain wxWidgets program that shows one frame with the
 // controls a form file creates, made directly (no registry, no picker, no second window), or,
 // with --bare, an empty frame. Gadget kinds without a control of their own here become panels.
-//   plain_form FILE | plain_form --bare
+// With --capped it makes only as many gadget controls as the tool's preview does for a big form.
+//   plain_form [--capped] FILE | plain_form --bare
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -17,6 +18,7 @@
 
 #include "form/code_text.h"
 #include "form/keywords.h"
+#include "form/live_preview_wx.h"
 #include "form/number_text.h"
 #include "form/read_file.h"
 #include "form/reader.h"
@@ -47,8 +49,14 @@ wxWindow* controlFor(wxWindow* parent, const sElement& e) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    long most = -1;
+    if (argc > 2 && std::string(argv[1]) == "--capped") {
+        most = LivePreview::kMaxGadgets;
+        ++argv;
+        --argc;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: plain_form FILE | plain_form --bare\n");
+        std::fprintf(stderr, "usage: plain_form [--capped] FILE | plain_form --bare\n");
         return 2;
     }
     const std::string arg = argv[1];
@@ -78,6 +86,7 @@ int main(int argc, char** argv) {
     frame->SetClientSize(inner);
     for (const sElement& e : list) {
         if (e.Sort != kSortGadget) continue;
+        if (most-- == 0) break;
         controlFor(frame, e)->SetSize(number(e, 1), number(e, 2), number(e, 3), number(e, 4));
     }
     frame->Show();

@@ -2,8 +2,11 @@
 // program that shows the same controls in one frame (plain_form): time from start until the
 // windows are mapped and until the program is idle, CPU used while idle with the pointer still
 // (away from the preview, and resting over the active preview), and the time from Escape until
-// the process is gone. Programs and anchor alternate, run after run. Needs a display and a
-// window manager (tests/with_display.sh) and xdotool. Prints figures; never fails on time.
+// the process is gone. Then Paste of each big form into the tool, twice (the second replaces the
+// first): time until the form is shown and until idle, and the longest wait for an answer to the
+// window manager's ping while it works. Programs and anchor alternate, run after run. Needs a
+// display and a window manager (tests/with_display.sh), xdotool and xclip. Prints figures;
+// never fails on time.
 //   window_idle_bench [--runs R] [--seconds S] [--gadgets N,N,...] [PROGRAM...]
 #include <signal.h>
 #include <sys/wait.h>
@@ -11,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <string>
 #include <thread>
@@ -51,6 +55,25 @@ double cpuPercent(pid_t pid, double seconds) {
     return 100.0 * double(used) / double(sysconf(_SC_CLK_TCK)) / (msSince(t0) / 1e3);
 }
 
+// Idle: at most one clock tick (10 ms) of CPU in 500 ms; the figure is where that quiet stretch
+// began, in ms since `start`. A program that never gets there within two minutes reads as 120000.
+double waitUntilIdle(pid_t pid, Clock::time_point start) {
+    std::vector<std::pair<double, long>> samples;  // (ms since start, ticks)
+    double lastChange = msSince(start);
+    while (msSince(start) < 120e3) {
+        std::this_thread::sleep_for(25ms);
+        samples.emplace_back(msSince(start), bench::cpuTicks(pid));
+        size_t from = samples.size() - 1;
+        while (from > 0 && samples.back().first - samples[from - 1].first <= 500) --from;
+        if (from > 0 && samples.back().first - samples[from - 1].first > 500 &&
+            samples.back().second - samples[from - 1].second <= 1) {
+            return samples[from - 1].first;
+        }
+        lastChange = msSince(start);
+    }
+    return lastChange;
+}
+
 // One run of `program` on `form` (a tool when it has a main window; the anchor otherwise).
 Figures runOnce(Display* display, const std::vector<std::string>& command, const char* formTitle,
                 bool tool, double seconds) {
@@ -67,29 +90,26 @@ Figures runOnce(Display* display, const std::vector<std::string>& command, const
         std::this_thread::sleep_for(2ms);
     }
     f.mapped = msSince(start);
-    // Idle: at most one clock tick (10 ms) of CPU in 500 ms; the figure is where that quiet
-    // stretch began. A program that never gets there within two minutes reads as 120000.
-    std::vector<std::pair<double, long>> samples;  // (ms since start, ticks)
-    double lastChange = msSince(start);
-    while (msSince(start) < 120e3) {
-        std::this_thread::sleep_for(25ms);
-        samples.emplace_back(msSince(start), bench::cpuTicks(pid));
-        size_t from = samples.size() - 1;
-        while (from > 0 && samples.back().first - samples[from - 1].first <= 500) --from;
-        if (from > 0 && samples.back().first - samples[from - 1].first > 500 &&
-            samples.back().second - samples[from - 1].second <= 1) {
-            lastChange = samples[from - 1].first;
-            break;
-        }
-        lastChange = msSince(start);
-    }
-    f.idle = lastChange;
+    f.idle = waitUntilIdle(pid, start);
     if (form && main) {
-        xdotool("mousemove 1275 1020 windowactivate --sync " + std::to_string(main));
+        // The main window stays on top and may cover the form: it goes to the top left-hand
+        // corner, the form to the bottom right-hand one, and the pointer rests on the form near
+        // its bottom right-hand corner, or in the top right-hand corner of the screen, away.
+        const int screenW = DisplayWidth(display, DefaultScreen(display));
+        const int screenH = DisplayHeight(display, DefaultScreen(display));
+        XWindowAttributes a{};
+        XGetWindowAttributes(display, form, &a);
+        if (tool) xdotool("windowmove --sync " + std::to_string(main) + " 0 0");
+        xdotool("windowmove --sync " + std::to_string(form) + " " +
+                std::to_string(screenW - a.width - 10) + " " +
+                std::to_string(screenH - a.height - 10));
+        xdotool("mousemove " + std::to_string(screenW - 5) + " 5 windowactivate --sync " +
+                std::to_string(main));
         std::this_thread::sleep_for(500ms);
         f.away = cpuPercent(pid, seconds);
         xdotool("windowactivate --sync " + std::to_string(form) + " mousemove --window " +
-                std::to_string(form) + " 145 112");
+                std::to_string(form) + " " + std::to_string(a.width - 12) + " " +
+                std::to_string(a.height - 12));
         std::this_thread::sleep_for(500ms);
         f.over = cpuPercent(pid, seconds);
     }
@@ -104,6 +124,137 @@ Figures runOnce(Display* display, const std::vector<std::string>& command, const
     }
     if (kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
     return f;
+}
+
+// Pings a window as a window manager does (_NET_WM_PING, answered by the toolkit as soon as its
+// loop runs) on a connection of its own, and keeps the longest wait for an answer.
+class Pinger {
+  public:
+    explicit Pinger(Window window) : display_(XOpenDisplay(nullptr)), window_(window) {
+        if (!display_) return;
+        XSetErrorHandler(bench::ignoreXErrors);
+        // Answers go to the root window, to those who listen for its children's changes.
+        XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
+        protocols_ = XInternAtom(display_, "WM_PROTOCOLS", False);
+        ping_ = XInternAtom(display_, "_NET_WM_PING", False);
+    }
+    ~Pinger() {
+        if (display_) XCloseDisplay(display_);
+    }
+    Pinger(const Pinger&) = delete;
+    Pinger& operator=(const Pinger&) = delete;
+
+    // Sends one ping and takes in the answers that have come.
+    void beat() {
+        if (!display_) return;
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = window_;
+        e.xclient.message_type = protocols_;
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = long(ping_);
+        e.xclient.data.l[1] = long(kFirstStamp + sentAt_.size());
+        e.xclient.data.l[2] = long(window_);
+        sentAt_.push_back(Clock::now());
+        XSendEvent(display_, window_, False, NoEventMask, &e);
+        XFlush(display_);
+        while (XPending(display_) > 0) {
+            XNextEvent(display_, &e);
+            if (e.type != ClientMessage || e.xclient.message_type != protocols_ ||
+                Atom(e.xclient.data.l[0]) != ping_) {
+                continue;
+            }
+            const long k = e.xclient.data.l[1] - kFirstStamp;
+            if (k < 0 || size_t(k) >= sentAt_.size() || answered_.count(k)) continue;
+            answered_.insert({k, true});
+            longest_ = std::max(longest_, msBetween(sentAt_[size_t(k)], Clock::now()));
+        }
+    }
+    // The longest wait in ms; a ping not answered yet has waited until now.
+    double longestWait() const {
+        double longest = longest_;
+        for (size_t k = 0; k < sentAt_.size(); ++k) {
+            if (!answered_.count(long(k))) longest = std::max(longest, msSince(sentAt_[k]));
+        }
+        return longest;
+    }
+
+  private:
+    static constexpr long kFirstStamp = 0x54000000;
+    static double msBetween(Clock::time_point a, Clock::time_point b) {
+        return std::chrono::duration<double, std::milli>(b - a).count();
+    }
+    Display* display_;
+    Window window_;
+    Atom protocols_ = 0, ping_ = 0;
+    std::vector<Clock::time_point> sentAt_;
+    std::map<long, bool> answered_;
+    double longest_ = 0;
+};
+
+struct PasteFigures {
+    double shown = -1;  // ms from the click on Paste until the form's window shows its title
+    double idle = -1;   // ms from the click until the program is idle again
+    double stall = -1;  // the longest wait in ms for an answer to a ping, from click to idle
+};
+
+// Puts the form on the clipboard, clicks Paste in the tool's main window, and pings the main
+// window every 10 ms until the program is idle again.
+PasteFigures pasteOnce(Display* display, pid_t pid, Window main, const std::string& form,
+                       const char* title) {
+    PasteFigures f;
+    const pid_t xclip = bench::spawnQuietly({"xclip", "-quiet", "-selection", "clipboard", form});
+    const Atom clipboard = XInternAtom(display, "CLIPBOARD", False);
+    const Window before = XGetSelectionOwner(display, clipboard);
+    for (int i = 0; i < 200 && XGetSelectionOwner(display, clipboard) == before; ++i)
+        std::this_thread::sleep_for(10ms);
+    // Paste sits in the bottom left-hand corner of the main window.
+    XWindowAttributes a{};
+    XGetWindowAttributes(display, main, &a);
+    xdotool("windowactivate --sync " + std::to_string(main) + " mousemove --window " +
+            std::to_string(main) + " 45 " + std::to_string(a.height - 19) + " click 1");
+    const auto start = Clock::now();
+    Pinger pinger(main);
+    const Window root = DefaultRootWindow(display);
+    std::vector<std::pair<double, long>> samples;  // (ms since the click, ticks)
+    while (msSince(start) < 120e3) {
+        pinger.beat();
+        std::this_thread::sleep_for(10ms);
+        if (f.shown < 0 && bench::findShownWindow(display, root, title)) f.shown = msSince(start);
+        samples.emplace_back(msSince(start), bench::cpuTicks(pid));
+        size_t from = samples.size() - 1;
+        while (from > 0 && samples.back().first - samples[from - 1].first <= 500) --from;
+        if (f.shown >= 0 && from > 0 && samples.back().first - samples[from - 1].first > 500 &&
+            samples.back().second - samples[from - 1].second <= 1) {
+            f.idle = samples[from - 1].first;
+            break;
+        }
+    }
+    f.stall = pinger.longestWait();
+    if (xclip != 0 && kill(xclip, SIGKILL) == 0) waitpid(xclip, nullptr, 0);
+    return f;
+}
+
+// The tool started with an empty code view; the form pasted, then a second one of the same size
+// pasted over it (its window keeps the first one's and takes the second title).
+std::vector<PasteFigures> pasteRun(Display* display, const std::string& program,
+                                   const std::string& first, const std::string& second) {
+    std::vector<PasteFigures> out;
+    const auto start = Clock::now();
+    const pid_t pid = bench::spawnQuietly({program});
+    if (pid == 0) return out;
+    Window main = 0;
+    while (!main && msSince(start) < 60e3) {
+        main = bench::findShownWindow(display, DefaultRootWindow(display), kMainTitle);
+        std::this_thread::sleep_for(2ms);
+    }
+    if (main) {
+        waitUntilIdle(pid, start);
+        out.push_back(pasteOnce(display, pid, main, first, "Big form"));
+        out.push_back(pasteOnce(display, pid, main, second, "Big form again"));
+    }
+    if (kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
+    return out;
 }
 
 std::vector<int> parseList(const std::string& text) {
@@ -179,8 +330,12 @@ int main(int argc, char** argv) {
             for (size_t k = 0; k <= programs.size(); ++k) {
                 const size_t which = (k + size_t(r)) % (programs.size() + 1);
                 if (which == programs.size()) {
-                    const std::string arg = c.gadgets == 0 ? "--bare" : c.form;
-                    results[which].push_back(runOnce(display, {PLAIN_FORM_PROGRAM, arg},
+                    // The anchor makes as many controls as the tool's preview does.
+                    const std::vector<std::string> anchor =
+                        c.gadgets == 0
+                            ? std::vector<std::string>{PLAIN_FORM_PROGRAM, "--bare"}
+                            : std::vector<std::string>{PLAIN_FORM_PROGRAM, "--capped", c.form};
+                    results[which].push_back(runOnce(display, anchor,
                                                      c.gadgets == 0 ? "bare" : c.title.c_str(),
                                                      false, seconds));
                 } else {
@@ -190,8 +345,36 @@ int main(int argc, char** argv) {
             }
         }
         for (size_t k = 0; k < programs.size(); ++k) print(programs[k].c_str(), results[k]);
-        print(c.gadgets == 0 ? "anchor: bare wx frame" : "anchor: plain wx, same controls",
+        print(c.gadgets == 0 ? "anchor: bare wx frame" : "anchor: plain wx, the controls shown",
               results.back());
+    }
+    std::printf("Paste into the tool (started empty), then a form of the same size over it\n");
+    std::printf("  %-34s %9s %9s %11s\n", "", "shown", "idle", "longest");
+    std::printf("  %-34s %9s %9s %11s\n", "", "(ms)", "(ms)", "stall (ms)");
+    for (const Case& c : cases) {
+        if (c.gadgets == 0) continue;
+        const std::string again = dir + "/tessaly-idle-again-" + std::to_string(c.gadgets) + ".pb";
+        bench::writeMixedForm(again, c.gadgets, "Big form again");
+        for (const std::string& program : programs) {
+            std::vector<std::vector<PasteFigures>> rounds(2);
+            for (int r = 0; r < runs; ++r) {
+                const std::vector<PasteFigures> run = pasteRun(display, program, c.form, again);
+                for (size_t k = 0; k < run.size() && k < 2; ++k) rounds[k].push_back(run[k]);
+            }
+            const char* labels[] = {"into the empty tool", "over the first"};
+            for (size_t k = 0; k < 2; ++k) {
+                auto med = [&rounds, k](double PasteFigures::*field) {
+                    std::vector<double> v;
+                    for (const PasteFigures& f : rounds[k]) v.push_back(f.*field);
+                    return bench::median(v);
+                };
+                const std::string label = c.label + ", " + labels[k];
+                std::printf("  %-34s %9.0f %9.0f %11.0f\n", label.c_str(),
+                            med(&PasteFigures::shown), med(&PasteFigures::idle),
+                            med(&PasteFigures::stall));
+            }
+        }
+        std::remove(again.c_str());
     }
     for (const Case& c : cases) {
         if (c.gadgets != 0) std::remove(c.form.c_str());
