@@ -22,6 +22,14 @@ namespace {
 constexpr int kDefaultWidth = 800;
 constexpr int kDefaultHeight = 600;
 
+// A form window places its gadgets where the code says, whatever its size: no one-child fill,
+// no sizer.
+class FormFrame : public wxFrame {
+  public:
+    using wxFrame::wxFrame;
+    bool Layout() override { return false; }
+};
+
 wxSize primaryDesktopSize() {
     if (wxDisplay::GetCount() == 0) return {kDefaultWidth, kDefaultHeight};
     return wxDisplay(0u).GetGeometry().GetSize();
@@ -87,7 +95,7 @@ wxFrame* LivePreview::previewFrame() const {
 
 wxFrame* LivePreview::makeFrame(const wxString& title, int32_t x, int32_t y, int32_t width,
                                 int32_t height, long style) {
-    auto* frame = new wxFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, style);
+    auto* frame = new FormFrame(nullptr, wxID_ANY, title, wxPoint(x, y), wxDefaultSize, style);
     frame->SetClientSize(width, height);
     window_ = registry_.addWindow(frame);
     host_.adoptWindow(frame);
@@ -96,10 +104,7 @@ wxFrame* LivePreview::makeFrame(const wxString& title, int32_t x, int32_t y, int
 
 void LivePreview::startBuildingIn(int32_t window) {
     parents_.startWindow(window);
-    if (wxFrame* frame = previewFrame()) {
-        frame->Show();
-        frame->Raise();
-    }
+    showWhenBuilt_ = true;
 }
 
 void LivePreview::openDefaultWindow() {
@@ -147,6 +152,13 @@ void LivePreview::build(ElementList& list) {
     }
     if (!note.empty()) host_.showNote(note);
     targets_ = TargetIndex();
+    // A window shown before its gadgets are made has each one realized and mapped on its own;
+    // shown afterwards, the toolkit does it for all of them in one pass.
+    if (wxFrame* frame = previewFrame(); frame && showWhenBuilt_) {
+        frame->Show();
+        frame->Raise();
+    }
+    showWhenBuilt_ = false;
 }
 
 void LivePreview::buildElement(ElementList& list, int index) {

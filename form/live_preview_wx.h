@@ -55,7 +55,8 @@ class LivePreview {
     void setPlaceholderPicture(int32_t imageNumber);
 
     // Opens the default preview window ("Tessaly", inner 800 x 600, centred), or, when a preview
-    // window exists, reuses it at that inner size with its title. It becomes the current parent.
+    // window exists, reuses it at that inner size with its title. It becomes the current parent,
+    // and is shown (and raised) when the build that follows is done.
     void openDefaultWindow();
     // One pass over the freshly read list: creates each element's object, stores its number in
     // Gadget (and Image), and adds picker entries for kinds 0 and 1 (setting Index).
@@ -99,6 +100,7 @@ class LivePreview {
     std::vector<int32_t> images_;  // placeholder images of the current reading
     bool nestingCapped_ = false;   // a gadget list of this reading was nested too deep
     int32_t gadgetsBuilt_ = 0;     // gadget controls made by this reading
+    bool showWhenBuilt_ = false;   // the window was opened (or reused) and is shown after the build
 };
 
 }  // namespace tessaly
