@@ -1,8 +1,9 @@
 // The anchor of the window benchmarks: a plain wxWidgets program that shows one frame with the
 // controls a form file creates, made directly (no registry, no picker, no second window), or,
 // with --bare, an empty frame. Gadget kinds without a control of their own here become panels.
-// With --capped it makes only as many gadget controls as the tool's preview does for a big form.
-//   plain_form [--capped] FILE | plain_form --bare
+// With --capped it makes only as many gadget controls as the tool's preview does for a big form;
+// with --controls N, a frame of N labels and text fields, about the tool's main window.
+//   plain_form [--capped] FILE | plain_form --bare | plain_form --controls N
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -14,6 +15,7 @@
 #include <wx/textctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "form/code_text.h"
@@ -56,12 +58,15 @@ int main(int argc, char** argv) {
         --argc;
     }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: plain_form [--capped] FILE | plain_form --bare\n");
+        std::fprintf(stderr,
+                     "usage: plain_form [--capped] FILE | plain_form --bare | "
+                     "plain_form --controls N\n");
         return 2;
     }
     const std::string arg = argv[1];
+    const int plainControls = arg == "--controls" && argc > 2 ? std::atoi(argv[2]) : 0;
     ElementList list;
-    if (arg != "--bare") {
+    if (arg != "--bare" && arg != "--controls") {
         std::string text, error;
         if (!readWholeFile(arg, text, error)) {
             std::fprintf(stderr, "plain_form: %s\n", error.c_str());
@@ -88,6 +93,14 @@ int main(int argc, char** argv) {
         if (e.Sort != kSortGadget) continue;
         if (most-- == 0) break;
         controlFor(frame, e)->SetSize(number(e, 1), number(e, 2), number(e, 3), number(e, 4));
+    }
+    for (int i = 0; i < plainControls; ++i) {
+        const wxPoint at(5 + (i % 2) * 100, 5 + (i / 2) * 25);
+        if (i % 2 == 0) {
+            new wxStaticText(frame, wxID_ANY, "Label", at, wxSize(90, 20));
+        } else {
+            new wxTextCtrl(frame, wxID_ANY, "Text", at, wxSize(180, 22));
+        }
     }
     frame->Show();
     const int status = wxTheApp->OnRun();

@@ -1,8 +1,9 @@
 // Building the preview of generated forms against creating the same wxWidgets controls directly
-// in a frame of their own, each shown and followed until the toolkit has nothing left to do; the
-// two alternate which goes first. Also the clean-up of a preview (the next reading destroys it)
-// and one hover scan over the real controls. The preview's picker is filled as the program fills
-// it. Needs a display (tests/with_display.sh). Prints figures (medians); never fails on time.
+// (as many as the preview makes) in a frame of their own, each shown and followed until the toolkit
+// has nothing left to do; the two alternate which goes first. Also the clean-up of a preview (the
+// next reading destroys it) and one hover scan over the real controls. The preview's picker is
+// filled as the program fills it. Needs a display (tests/with_display.sh). Prints figures
+// (medians); never fails on time.
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -217,7 +218,8 @@ int main(int argc, char** argv) {
                     auto* frame = new wxFrame(nullptr, wxID_ANY, "direct", wxDefaultPosition);
                     frame->SetClientSize(800, 600);
                     auto t0 = Clock::now();
-                    createDirectly(frame, gadgets);
+                    // As many controls as the preview makes of the form.
+                    createDirectly(frame, std::min(gadgets, int(LivePreview::kMaxGadgets)));
                     frame->Show();
                     made.push_back(seconds(Clock::now() - t0));
                     untilIdle();

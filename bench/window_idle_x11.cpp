@@ -7,7 +7,7 @@
 // window manager's ping while it works. Programs and anchor alternate, run after run. Needs a
 // display and a window manager (tests/with_display.sh), xdotool and xclip. Prints figures;
 // never fails on time.
-//   window_idle_bench [--runs R] [--seconds S] [--gadgets N,N,...] [PROGRAM...]
+//   window_idle_bench [--runs R] [--seconds S] [--patience S] [--gadgets N,N,...] [PROGRAM...]
 #include <signal.h>
 #include <sys/wait.h>
 
@@ -29,6 +29,7 @@ using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
 constexpr const char* kMainTitle = "Tessaly 0.87";
+double gPatienceMs = 120e3;  // the longest wait for a program to become idle
 
 double msSince(Clock::time_point t) {
     return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
@@ -56,11 +57,12 @@ double cpuPercent(pid_t pid, double seconds) {
 }
 
 // Idle: at most one clock tick (10 ms) of CPU in 500 ms; the figure is where that quiet stretch
-// began, in ms since `start`. A program that never gets there within two minutes reads as 120000.
+// began, in ms since `start`. A program that never gets there within the patience (--patience S,
+// two minutes unless set) reads as that.
 double waitUntilIdle(pid_t pid, Clock::time_point start) {
     std::vector<std::pair<double, long>> samples;  // (ms since start, ticks)
     double lastChange = msSince(start);
-    while (msSince(start) < 120e3) {
+    while (msSince(start) < gPatienceMs) {
         std::this_thread::sleep_for(25ms);
         samples.emplace_back(msSince(start), bench::cpuTicks(pid));
         size_t from = samples.size() - 1;
@@ -217,7 +219,7 @@ PasteFigures pasteOnce(Display* display, pid_t pid, Window main, const std::stri
     Pinger pinger(main);
     const Window root = DefaultRootWindow(display);
     std::vector<std::pair<double, long>> samples;  // (ms since the click, ticks)
-    while (msSince(start) < 120e3) {
+    while (msSince(start) < gPatienceMs) {
         pinger.beat();
         std::this_thread::sleep_for(10ms);
         if (f.shown < 0 && bench::findShownWindow(display, root, title)) f.shown = msSince(start);
@@ -292,6 +294,8 @@ int main(int argc, char** argv) {
             runs = std::max(1, std::atoi(argv[++i]));
         } else if (a == "--seconds" && i + 1 < argc) {
             seconds = std::atof(argv[++i]);
+        } else if (a == "--patience" && i + 1 < argc) {
+            gPatienceMs = std::atof(argv[++i]) * 1e3;
         } else if (a == "--gadgets" && i + 1 < argc) {
             gadgets = parseList(argv[++i]);
         } else {
@@ -308,45 +312,62 @@ int main(int argc, char** argv) {
     XSetErrorHandler(bench::ignoreXErrors);
     const std::string dir = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp";
 
+    // Who runs on a case: the tools, then the anchors (plain wx programs, never quitting).
+    struct Contender {
+        std::string label;
+        std::vector<std::string> command;
+        std::string title;  // of the form's window
+        bool tool;
+    };
     struct Case {
         std::string label, form, title;
         int gadgets;
+        std::vector<Contender> anchors;
     };
+    const std::string dialog = TESSALY_SOURCE_DIR "/examples/dialog.pb";
     std::vector<Case> cases = {
-        {"small form", TESSALY_SOURCE_DIR "/examples/dialog.pb", "Log in", 0}};
+        {"small form",
+         dialog,
+         "Log in",
+         0,
+         {{"anchor: bare wx frame", {PLAIN_FORM_PROGRAM, "--bare"}, "bare", false},
+          {"anchor: wx frame, 30 controls",
+           {PLAIN_FORM_PROGRAM, "--controls", "30"},
+           "bare",
+           false}}}};
     for (int n : gadgets) {
         const std::string path = dir + "/tessaly-idle-" + std::to_string(n) + ".pb";
         bench::writeMixedForm(path, n, "Big form");
-        cases.push_back({std::to_string(n) + " gadgets", path, "Big form", n});
+        // The anchor makes as many controls as the tool's preview does.
+        cases.push_back({std::to_string(n) + " gadgets",
+                         path,
+                         "Big form",
+                         n,
+                         {{"anchor: plain wx, the controls shown",
+                           {PLAIN_FORM_PROGRAM, "--capped", path},
+                           "Big form",
+                           false}}});
     }
     std::printf("medians of %d runs; CPU over %.0f s with the pointer still\n", runs, seconds);
     std::printf("  %-34s %9s %9s %8s %8s %9s\n", "", "mapped", "idle", "away", "over", "Escape");
     std::printf("  %-34s %9s %9s %8s %8s %9s\n", "", "(ms)", "(ms)", "(% CPU)", "(% CPU)", "(ms)");
     for (const Case& c : cases) {
         std::printf("%s\n", c.label.c_str());
-        std::vector<std::vector<Figures>> results(programs.size() + 1);
+        std::vector<Contender> contenders;
+        for (const std::string& p : programs) contenders.push_back({p, {p, c.form}, c.title, true});
+        contenders.insert(contenders.end(), c.anchors.begin(), c.anchors.end());
+        std::vector<std::vector<Figures>> results(contenders.size());
         for (int r = 0; r < runs; ++r) {
             // Alternate who goes first, so that a busy moment of the machine hits all alike.
-            for (size_t k = 0; k <= programs.size(); ++k) {
-                const size_t which = (k + size_t(r)) % (programs.size() + 1);
-                if (which == programs.size()) {
-                    // The anchor makes as many controls as the tool's preview does.
-                    const std::vector<std::string> anchor =
-                        c.gadgets == 0
-                            ? std::vector<std::string>{PLAIN_FORM_PROGRAM, "--bare"}
-                            : std::vector<std::string>{PLAIN_FORM_PROGRAM, "--capped", c.form};
-                    results[which].push_back(runOnce(display, anchor,
-                                                     c.gadgets == 0 ? "bare" : c.title.c_str(),
-                                                     false, seconds));
-                } else {
-                    results[which].push_back(runOnce(display, {programs[which], c.form},
-                                                     c.title.c_str(), true, seconds));
-                }
+            for (size_t k = 0; k < contenders.size(); ++k) {
+                const size_t which = (k + size_t(r)) % contenders.size();
+                const Contender& who = contenders[which];
+                results[which].push_back(
+                    runOnce(display, who.command, who.title.c_str(), who.tool, seconds));
             }
         }
-        for (size_t k = 0; k < programs.size(); ++k) print(programs[k].c_str(), results[k]);
-        print(c.gadgets == 0 ? "anchor: bare wx frame" : "anchor: plain wx, the controls shown",
-              results.back());
+        for (size_t k = 0; k < contenders.size(); ++k)
+            print(contenders[k].label.c_str(), results[k]);
     }
     std::printf("Paste into the tool (started empty), then a form of the same size over it\n");
     std::printf("  %-34s %9s %9s %11s\n", "", "shown", "idle", "longest");
