@@ -2,8 +2,8 @@
 // (as many as the preview makes) in a frame of their own, each shown and followed until the toolkit
 // has nothing left to do; the two alternate which goes first. Also the clean-up of a preview (the
 // next reading destroys it) and one hover scan over the real controls. The preview's picker is
-// filled as the program fills it. Needs a display (tests/with_display.sh). Prints figures
-// (medians); never fails on time.
+// filled as the program fills it, in its own drop-down. Needs a display (tests/with_display.sh).
+// Prints figures (medians); never fails on time.
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "app/compact_style_wx.h"
 #include "app/hover.h"
 #include "app/picker_wx.h"
 #include "form/code_text.h"
@@ -158,8 +159,8 @@ int main(int argc, char** argv) {
 
     const KeywordLoad keywords = loadKeywordFile(TESSALY_SOURCE_DIR "/assets/keywords.json");
     auto* mainFrame = new wxFrame(nullptr, wxID_ANY, "main", wxDefaultPosition, wxSize(300, 80));
-    auto* picker = new wxChoice(mainFrame, wxID_ANY, wxPoint(5, 5), wxSize(270, 26));
-    measureShownEntryOnly(picker);
+    wxChoice* picker = createPicker(mainFrame, wxPoint(5, 5), wxSize(270, 26));
+    makeCompact(picker);
     mainFrame->Show();
     PickerHost host(picker);
     CodeEditorModule module;
