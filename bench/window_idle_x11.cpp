@@ -14,7 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
+#include <set>
 #include <optional>
 #include <string>
 #include <thread>
@@ -170,7 +170,7 @@ class Pinger {
             }
             const long k = e.xclient.data.l[1] - kFirstStamp;
             if (k < 0 || size_t(k) >= sentAt_.size() || answered_.count(k)) continue;
-            answered_.insert({k, true});
+            answered_.insert(k);
             longest_ = std::max(longest_, msBetween(sentAt_[size_t(k)], Clock::now()));
         }
     }
@@ -192,7 +192,7 @@ class Pinger {
     Window window_;
     Atom protocols_ = 0, ping_ = 0;
     std::vector<Clock::time_point> sentAt_;
-    std::map<long, bool> answered_;
+    std::set<long> answered_;
     double longest_ = 0;
 };
 
