@@ -141,7 +141,9 @@ TEST_F(NestingTest, ItemsLandInTheirTargetsAtTheirPositions) {
     EXPECT_EQ(dynamic_cast<wxTextCtrl*>(control("#Editor"))->GetValue(), "line 1\nline 2\nline 3");
     // Items have no object and no picker entry.
     for (const sElement& e : list_) {
-        if (e.Sort == kSortPositional) EXPECT_EQ(e.Gadget, 0);
+        if (e.Sort == kSortPositional) {
+            EXPECT_EQ(e.Gadget, 0);
+        }
     }
     EXPECT_EQ(host_.entries.size(), 5u);
 }
@@ -278,7 +280,9 @@ TEST_F(ExampleTest, EveryGadgetExampleGivesEveryGadgetElementAControl) {
     std::set<std::string> used;
     for (const sElement& e : list_) {
         used.insert(e.KeyWord);
-        if (e.Sort == kSortGadget) EXPECT_NE(registry_.control(e.Gadget), nullptr) << e.Code;
+        if (e.Sort == kSortGadget) {
+            EXPECT_NE(registry_.control(e.Gadget), nullptr) << e.Code;
+        }
     }
     for (const sKeyWord& k : keywords()) EXPECT_EQ(used.count(k.KeyWord), 1u) << k.KeyWord;
     EXPECT_TRUE(host_.messages.empty());
