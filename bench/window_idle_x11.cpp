@@ -14,8 +14,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <utility>
@@ -57,24 +57,38 @@ double cpuPercent(pid_t pid, double seconds) {
     return 100.0 * double(used) / double(sysconf(_SC_CLK_TCK)) / (msSince(t0) / 1e3);
 }
 
-// Idle: at most one clock tick (10 ms) of CPU in 500 ms; the figure is where that quiet stretch
-// began, in ms since `start`. A program that never gets there within the patience (--patience S,
-// two minutes unless set) reads as that.
+// Idle: at most one clock tick (10 ms) of CPU in 500 ms. Fed CPU samples of a process, it tells
+// where the first such quiet stretch began, in ms since `start`.
+class IdleWatch {
+  public:
+    IdleWatch(pid_t pid, Clock::time_point start) : pid_(pid), start_(start) {}
+    // Takes one sample; the start of the quiet stretch once there is one, -1 before.
+    double sample() {
+        samples_.emplace_back(msSince(start_), bench::cpuTicks(pid_));
+        size_t from = samples_.size() - 1;
+        while (from > 0 && samples_.back().first - samples_[from - 1].first <= 500) --from;
+        if (from > 0 && samples_.back().first - samples_[from - 1].first > 500 &&
+            samples_.back().second - samples_[from - 1].second <= 1) {
+            return samples_[from - 1].first;
+        }
+        return -1;
+    }
+
+  private:
+    pid_t pid_;
+    Clock::time_point start_;
+    std::vector<std::pair<double, long>> samples_;  // (ms since start, ticks)
+};
+
+// The ms since `start` at which the program became idle. One that never gets there within the
+// patience (--patience S, two minutes unless set) reads as that.
 double waitUntilIdle(pid_t pid, Clock::time_point start) {
-    std::vector<std::pair<double, long>> samples;  // (ms since start, ticks)
-    double lastChange = msSince(start);
+    IdleWatch watch(pid, start);
     while (msSince(start) < gPatienceMs) {
         std::this_thread::sleep_for(25ms);
-        samples.emplace_back(msSince(start), bench::cpuTicks(pid));
-        size_t from = samples.size() - 1;
-        while (from > 0 && samples.back().first - samples[from - 1].first <= 500) --from;
-        if (from > 0 && samples.back().first - samples[from - 1].first > 500 &&
-            samples.back().second - samples[from - 1].second <= 1) {
-            return samples[from - 1].first;
-        }
-        lastChange = msSince(start);
+        if (const double idle = watch.sample(); idle >= 0) return idle;
     }
-    return lastChange;
+    return msSince(start);
 }
 
 // One run of `program` on `form` (a tool when it has a main window; the anchor otherwise).
@@ -220,17 +234,14 @@ PasteFigures pasteOnce(Display* display, pid_t pid, Window main, const std::stri
     const auto start = Clock::now();
     Pinger pinger(main);
     const Window root = DefaultRootWindow(display);
-    std::vector<std::pair<double, long>> samples;  // (ms since the click, ticks)
+    IdleWatch watch(pid, start);
     while (msSince(start) < gPatienceMs) {
         pinger.beat();
         std::this_thread::sleep_for(10ms);
         if (f.shown < 0 && bench::findShownWindow(display, root, title)) f.shown = msSince(start);
-        samples.emplace_back(msSince(start), bench::cpuTicks(pid));
-        size_t from = samples.size() - 1;
-        while (from > 0 && samples.back().first - samples[from - 1].first <= 500) --from;
-        if (f.shown >= 0 && from > 0 && samples.back().first - samples[from - 1].first > 500 &&
-            samples.back().second - samples[from - 1].second <= 1) {
-            f.idle = samples[from - 1].first;
+        const double idle = watch.sample();
+        if (f.shown >= 0 && idle >= 0) {
+            f.idle = idle;
             break;
         }
     }
