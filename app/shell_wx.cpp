@@ -260,14 +260,13 @@ void Shell::keepPreviewInSight() {
     }
 }
 
-std::optional<int32_t> Shell::procedureDefault(int32_t line, std::string_view name) const {
-    return reading_ ? tessaly::procedureDefault(*reading_, line, name) : std::nullopt;
+std::optional<int64_t> Shell::nameValue(int32_t line, std::string_view name) const {
+    return scope_.value(line, name);
 }
 
 std::string Shell::codeLine(int32_t line) const {
-    auto* view = mainControl<wxTextCtrl>(kCodeView);
-    if (line < 0 || line >= view->GetNumberOfLines()) return {};
-    return fromWx(view->GetLineText(line));
+    if (line < 0 || line >= code_.lineCount()) return {};
+    return code_.line(line);
 }
 
 void Shell::choosePickerEntry(int32_t entry) {
@@ -388,10 +387,8 @@ bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
 void Shell::readCodeView() {
     // Nothing of the previous form may stay named in the status line.
     mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(kStartStatus));
-    const CodeText code(codeViewText());
-    reading_ = &code;
-    readForm(code, keywords_, list_, *this);
-    reading_ = nullptr;
+    scope_ = NameScope(code_);
+    readForm(code_, keywords_, list_, *this);
     keepPreviewInSight();
     forgetHover(hover_);
     pointerMoved_ = true;  // other gadgets may lie under the pointer now
@@ -400,48 +397,68 @@ void Shell::readCodeView() {
 }
 
 std::string Shell::codeViewText() const {
-    return fromWx(mainControl<wxTextCtrl>(kCodeView)->GetValue());
-}
-
-void Shell::setCodeViewText(const std::string& text) {
-    mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
+    return code_.text();
 }
 
 namespace {
 
-// Where code line `line` starts in the code view and how long it is without its break (which may
-// be two characters, CR LF). The toolkit finds a line's start without walking the text before it.
-// Nothing for a line the view does not have.
-std::optional<std::pair<long, long>> lineSpan(wxTextCtrl* view, int32_t line) {
-    const long from = view->XYToPosition(0, line);
-    if (from < 0) return std::nullopt;
-    return std::make_pair(from, long(view->GetLineText(line).length()));
+long viewLength(const std::string& text) {
+    return long(toWx(text).length());
 }
 
 }  // namespace
 
+void Shell::setCodeViewText(const std::string& text) {
+    code_ = CodeText(text);
+    viewLengths_.resize(size_t(code_.lineCount()));
+    for (int i = 0; i < code_.lineCount(); ++i) {
+        viewLengths_[size_t(i)] = viewLength(code_.line(i)) + long(code_.lineBreak(i).size());
+    }
+    mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
+}
+
+std::optional<std::pair<long, long>> Shell::viewSpan(int32_t line, int32_t lines) const {
+    // Positions are counted from the code's own lines: the view's idea of a line (which may
+    // end at characters such as U+2029) never decides where an edit lands.
+    if (line < 0 || lines < 1 || line + lines > code_.lineCount()) return std::nullopt;
+    long from = 0;
+    for (int32_t i = 0; i < line; ++i) from += viewLengths_[size_t(i)];
+    long length = 0;
+    for (int32_t i = line; i < line + lines; ++i) length += viewLengths_[size_t(i)];
+    length -= long(code_.lineBreak(line + lines - 1).size());
+    return std::make_pair(from, length);
+}
+
 void Shell::replaceCodeLine(int32_t line, const std::string& text) {
     auto* view = mainControl<wxTextCtrl>(kCodeView);
-    const auto span = lineSpan(view, line);
-    if (!span) return;
+    const int32_t lines = lineCountOf(text);
+    const auto span = viewSpan(line, lines);
+    if (!span || !code_.replaceLines(line, text)) return;
+    for (int32_t i = line; i < line + lines; ++i) {
+        viewLengths_[size_t(i)] = viewLength(code_.line(i)) + long(code_.lineBreak(i).size());
+    }
     const wxString replacement = toWx(text);
     view->Replace(span->first, span->first + span->second, replacement);
     view->SetSelection(span->first, span->first + long(replacement.length()));
     view->ShowPosition(span->first);
 }
 
-void Shell::highlightCodeLine(int32_t line) {
+void Shell::highlightCodeLine(int32_t line, int32_t lines) {
     auto* view = mainControl<wxTextCtrl>(kCodeView);
-    const auto span = lineSpan(view, line);
+    const auto span = viewSpan(line, lines);
     if (!span) return;
     view->SetSelection(span->first, span->first + span->second);
     view->ShowPosition(span->first);
 }
 
-void Shell::setSelectedPickerText(const std::string& text) {
+void Shell::setPickerEntryText(int32_t entry, const std::string& text) {
     auto* picker = mainControl<wxChoice>(kPicker);
-    const int entry = picker->GetSelection();
-    if (entry != wxNOT_FOUND) picker->SetString(unsigned(entry), toWx(text));
+    if (entry >= 0 && entry < int32_t(picker->GetCount()))
+        picker->SetString(unsigned(entry), toWx(text));
+}
+
+void Shell::setStatus(const std::string& text) {
+    mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(text));
 }
 
 // Steps of a reading.

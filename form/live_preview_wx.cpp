@@ -1,5 +1,7 @@
 #include "form/live_preview_wx.h"
 
+#include "form/form_names.h"
+
 #include <wx/choice.h>
 #include <wx/dataview.h>
 #include <wx/display.h>
@@ -59,12 +61,6 @@ void insertTreeItem(wxDataViewTreeCtrl& tree, int pos, const wxString& text) {
     } else {
         tree.InsertItem(root, tree.GetNthChild(root, unsigned(pos - 1)), text);
     }
-}
-
-// A name's first character: a window value written as a name may have a procedure default.
-bool startsLikeName(std::string_view text) {
-    return !text.empty() && ((text[0] >= 'a' && text[0] <= 'z') ||
-                             (text[0] >= 'A' && text[0] <= 'Z') || text[0] == '_');
 }
 
 bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
@@ -163,7 +159,9 @@ void LivePreview::build(ElementList& list) {
 
 void LivePreview::buildElement(ElementList& list, int index) {
     sElement& element = list[index];
-    slots_.fill(element);
+    const int32_t line = element.Line;
+    slots_.fill(element,
+                [this, line](std::string_view name) { return host_.nameValue(line, name); });
     const PreviewKind kind = previewKindOf(element.KeyWord);
     switch (kind) {
         case PreviewKind::None:
@@ -192,15 +190,9 @@ void LivePreview::buildElement(ElementList& list, int index) {
     }
 }
 
-int32_t LivePreview::windowValue(const sElement& element, int slot) const {
+int32_t LivePreview::windowValue(const sElement&, int slot) const {
     // A form designer writes OpenWindow(#W, x, y, width, height, ...) inside a procedure whose
-    // parameters default to the real values: those count.
-    const std::string& text = slots_.text(slot);
-    if (startsLikeName(text)) {
-        if (const std::optional<int32_t> value = host_.procedureDefault(element.Line, text)) {
-            return slot >= 3 ? std::clamp(*value, 0, Slots::kMaxSize) : *value;
-        }
-    }
+    // parameters default to the real values: the slots hold them evaluated.
     return slot >= 3 ? slots_.size(slot) : slots_.number(slot);
 }
 
@@ -222,12 +214,13 @@ void LivePreview::windowRule(sElement& element) {
             frame->SetClientSize(width, height);
         }
     } else if (ignored) {
-        frame = makeFrame(title, 0, 0, desktop.x, desktop.y, windowStyle(element.Code));
+        frame = makeFrame(title, 0, 0, desktop.x, desktop.y, windowStyle(callSource(element)));
     } else {
         frame = makeFrame(title, windowValue(element, 1), windowValue(element, 2), width, height,
-                          windowStyle(element.Code));
+                          windowStyle(callSource(element)));
     }
-    if (!ignored && lineNamesFlag(element.Code, "#pb_window_screencentered")) frame->Centre();
+    if (!ignored && lineNamesFlag(callSource(element), "#pb_window_screencentered"))
+        frame->Centre();
     element.Gadget = window_;
     host_.installShortcuts(previewFrame());
     startBuildingIn(window_);
@@ -302,7 +295,7 @@ void LivePreview::splitterRule(sElement& element, const ElementList& list, wxWin
         if (dynamic_cast<wxSplitterWindow*>(child->GetParent())) return;
         if (isAncestorOrSelf(child, parent)) return;
     }
-    const int32_t flags = splitterFlags(element.Code);
+    const int32_t flags = splitterFlags(callSource(element));
     const long style = (flags & kSplitterSeparator) ? wxSP_3DSASH | wxSP_LIVE_UPDATE
                                                     : wxSP_THIN_SASH | wxSP_LIVE_UPDATE;
     auto* splitter =
@@ -358,8 +351,8 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
         if (!editorModule_.load()) host_.showMessage("Information", "Scintilla is not init");
         control = editorModule_.create(parent, pos, size);
     } else {
-        control =
-            makeGadgetControl(kind, parent, slots_, element.Code, imageFor(kind, size, element));
+        control = makeGadgetControl(kind, parent, slots_, callSource(element),
+                                    imageFor(kind, size, element));
     }
     if (!control) return;
     control->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);

@@ -32,8 +32,9 @@ class LivePreviewHost {
     virtual void adoptWindow(wxTopLevelWindow* window) = 0;
     // Tells the user something about the preview in the status line (at most once a reading).
     virtual void showNote(const std::string& text) = 0;
-    // The default of `name` in the nearest procedure above code line `line`, if there is one.
-    virtual std::optional<int32_t> procedureDefault(int32_t /*line*/, std::string_view /*name*/) {
+    // The value of a name (a constant of the code, a default of the nearest procedure above code
+    // line `line`) in an expression on that line, if it has one.
+    virtual std::optional<int64_t> nameValue(int32_t /*line*/, std::string_view /*name*/) {
         return std::nullopt;
     }
 };

@@ -140,7 +140,8 @@ TEST_F(EditPagesTest, TickingAFlagRewritesTheFlagsAndKeepsTheUsersOwn) {
     EXPECT_TRUE(flags->IsItemChecked(4));  // #PB_Button_Toggle
     EXPECT_EQ(code(), kForm);              // filling the list changed nothing
     flags->CheckItem(2, true);             // #PB_Button_Default
-    EXPECT_NE(code().find("#PB_Button_Default|#PB_Button_Toggle|#Mine) ; keep me"),
+    // The line's own " | " stays the separator.
+    EXPECT_NE(code().find("#PB_Button_Default | #PB_Button_Toggle | #Mine) ; keep me"),
               std::string::npos);
 }
 
@@ -169,7 +170,7 @@ TEST_F(EditPagesTest, UndoAndRedoRestoreLinePreviewAndPages) {
     typeAndLeave(kNameField, "", kXField);
     auto* flags = static_cast<wxListCtrl*>(control(kFlagList));
     flags->CheckItem(2, true);
-    EXPECT_NE(code().find("ButtonGadget(#PB_Any, 10, 50, 100, 30, \"B\", #PB_Button_Default|"),
+    EXPECT_NE(code().find("ButtonGadget(#PB_Any, 10, 50, 100, 30, \"B\", #PB_Button_Default | "),
               std::string::npos);
     shell->onShortcut(kWindow, 9);
     EXPECT_FALSE(flags->IsItemChecked(2));
