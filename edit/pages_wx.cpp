@@ -21,6 +21,7 @@
 #include "form/preview_controls_wx.h"
 #include "form/preview_rules.h"
 #include "form/reader.h"
+#include "form/syntax_check.h"
 #include "form/text_util.h"
 #include "ui/main_controls.h"
 #include "ui/registry_wx.h"
@@ -234,11 +235,10 @@ void EditPages::fieldLeft(int position) {
             return;
         }
         setFieldBackground(position, kFieldBackground);
-        if (result != NameCommit::Done) return;
+        if (result != NameCommit::Done || !writeChecked(*element, before, position)) return;
         view_.anyNumber = anyNumber;
         setFieldText(position, view_.assigned ? elementName(*element) : text);
         setSwitchState(kAnyNumberSwitch, anyNumber);
-        writeElement(*element);
         host_.setPickerEntryText(element->Index, pickerEntryText(*element));
         record(before);
         return;
@@ -249,13 +249,15 @@ void EditPages::fieldLeft(int position) {
     const bool textMode = position == view_.textEntry
                               ? view_.textMode
                               : element->Parameters[size_t(position)].Type == kTypeText;
-    if (!commitField(*element, position, text, textMode)) return;
+    if (!commitField(*element, position, text, textMode) ||
+        !writeChecked(*element, before, position)) {
+        return;
+    }
     if (position == view_.textEntry && element->Parameters[size_t(position)].Type == kTypeText) {
         view_.textMode = true;
         setSwitchState(kTextSwitch, true);
     }
     setFieldText(position, text);
-    writeElement(*element);
     applyTo(*element);
     record(before);
 }
@@ -268,9 +270,13 @@ void EditPages::pressTextSwitch() {
     setSwitchState(kTextSwitch, view_.textMode);
     // The field's text is taken in the new mode, whether or not it was changed.
     std::string text = fromWx(field(view_.textEntry)->GetValue());
-    if (!commitField(*element, view_.textEntry, text, view_.textMode)) return;
+    if (!commitField(*element, view_.textEntry, text, view_.textMode) ||
+        !writeChecked(*element, before, view_.textEntry)) {
+        view_.textMode = !view_.textMode;
+        setSwitchState(kTextSwitch, view_.textMode);
+        return;
+    }
     setFieldText(view_.textEntry, text);
-    writeElement(*element);
     applyTo(*element);
     record(before);
 }
@@ -306,8 +312,8 @@ void EditPages::flagsChanged() {
     for (size_t r = 0; r < ticked.size(); ++r) ticked[r] = flags->IsItemChecked(long(r));
     const ElementState before = stateOf(*element, element->Code);
     if (!commitFlags(*element, view_.flagsEntry, view_.flagRows, ticked)) return;
+    if (!writeChecked(*element, before, -1)) return;
     view_.flagTicked = ticked;
-    writeElement(*element);
     record(before);
 }
 
@@ -383,6 +389,28 @@ void EditPages::applyEdits() {
 
 void EditPages::writeElement(sElement& element) {
     putStatement(element, buildLine(element));
+}
+
+bool EditPages::writeChecked(sElement& element, const ElementState& before, int position) {
+    const std::string text = buildLine(element);
+    sElement written = element;
+    written.Code = text;
+    const std::string error = syntaxError(callSource(written));
+    sElement read = element;
+    read.Code = before.line;
+    if (error.empty() || !syntaxError(callSource(read)).empty()) {
+        putStatement(element, text);
+        return true;
+    }
+    // An edit never turns a call that compiled into one that does not: it is taken back.
+    restoreState(element, before);
+    putStatement(element, before.line);
+    if (position >= 0) {
+        setFieldText(position, pagesFor(&element).fields[size_t(position)].text);
+        setFieldBackground(position, kRefusedFieldBackground);
+    }
+    host_.setStatus("Not written, the line would not compile: " + error);
+    return false;
 }
 
 void EditPages::putStatement(sElement& element, const std::string& text) {

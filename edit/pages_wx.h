@@ -84,6 +84,10 @@ class EditPages {
     // same statement take its call from the new text.
     void writeElement(sElement& element);
     void putStatement(sElement& element, const std::string& text);
+    // Writes the element's statement unless the edit would make a call that compiled as read one
+    // that does not; then the element goes back to `before`, the field at `position` (-1: none)
+    // shows its value again in the refusal colour and the status line says why. True if written.
+    bool writeChecked(sElement& element, const ElementState& before, int position);
     void applyTo(const sElement& element);
     void setFieldText(int position, const std::string& text);
     // Records a step of element `shown_` from its state `before` to its state now.

@@ -17,7 +17,7 @@
 #include "form/keywords.h"
 #include "form/number_text.h"
 #include "form/reader.h"
-#include "tests/support/pb_syntax.h"
+#include "form/syntax_check.h"
 #include "ui/utf8_text.h"
 
 namespace {
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (e.Sort != kSortWindow && e.Sort != kSortGadget) continue;
         list.select(i);
         // A call that compiled as read still compiles as written.
-        const bool compiled = testing::syntaxError(callSource(e)).empty();
+        const bool compiled = syntaxError(callSource(e)).empty();
         const std::string read = e.Code;
         const std::string line = buildLine(e);
         // The rewrite keeps what stood in front of and behind the call, and its lines.
@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(writeCode(list, code));
         refreshStatement(list, i, table());
         for (int l = e.Line; l < e.Line + e.Lines; ++l) rewritten.insert(l);
-        if (compiled) check(testing::syntaxError(callSource(list[i])).empty());
+        if (compiled) check(syntaxError(callSource(list[i])).empty());
         // ...and reads back into the same values.
         ElementList again;
         scanLine(line, e.Line, table(), again);

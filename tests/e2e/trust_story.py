@@ -5,14 +5,11 @@ Copy gives back exactly the expected lines, each rewritten statement passes the 
 the code keeps its number of lines.
 
 Usage: trust_story.py TESSALY PB_SYNTAX_CHECK"""
-import os
-import shutil
 import subprocess
 import sys
-import tempfile
 
 from e2e_support import (Failure, check, client_geometry, clipboard, extents, find,
-                         find_application, make_active, run_story, text_of, wait_for,
+                         find_application, make_active, run_story_on, text_of, wait_for,
                          wait_for_quietly, walk, window_id, window_named, xdotool)
 
 import gi
@@ -139,6 +136,10 @@ def story():
     s.pick("#B :: ButtonGadget")
     s.type_into("y", "-5")
     s.expect({9: LINES[9].replace(" 240,", " -5,")}, "-5 typed is written -5")
+    s.type_into("y", "1 2")
+    s.expect({}, "a value that would not compile is refused")
+    wait_for(lambda: find(s.main, "label", predicate=lambda a: "would not compile" in
+                          (a.get_name() or "")), "the status line to say why")
     s.type_into("Text", 'Find "all"')
     s.expect({9: s.lines[9].replace('"Find"', '~"Find \\"all\\""')},
              "a text with a quote is written as an escape string")
@@ -184,11 +185,4 @@ def story():
         check(result.returncode == 0, "%r parses (%s)" % (statement, result.stdout.decode()))
 
 
-folder = tempfile.mkdtemp(prefix="tessaly-trust-")
-path = os.path.join(folder, "trust.pb")
-with open(path, "wb") as f:
-    f.write(SOURCE.encode())
-try:
-    run_story(program, path, story)
-finally:
-    shutil.rmtree(folder, ignore_errors=True)
+run_story_on(program, "trust.pb", SOURCE.encode(), story)

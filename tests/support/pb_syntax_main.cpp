@@ -4,12 +4,12 @@
 #include <iterator>
 #include <string>
 
-#include "tests/support/pb_syntax.h"
+#include "form/syntax_check.h"
 
 int main() {
     const std::string text((std::istreambuf_iterator<char>(std::cin)),
                            std::istreambuf_iterator<char>());
-    const std::string error = tessaly::testing::syntaxError(text);
+    const std::string error = tessaly::syntaxError(text);
     if (error.empty()) return 0;
     std::cout << error << "\n";
     return 1;

@@ -1,6 +1,6 @@
 #include "edit/code_writer.h"
 
-#include "tests/support/pb_syntax.h"
+#include "form/syntax_check.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +61,7 @@ TEST(CodeWriter, TextsAreQuotedOnlyWhenTheyWereLiterals) {
 
 // Each rewrite must leave a statement that compiles and spans as many lines as before.
 void expectSound(const std::string& statement, const std::string& read) {
-    EXPECT_EQ(testing::syntaxError(statement), "") << statement;
+    EXPECT_EQ(syntaxError(statement), "") << statement;
     EXPECT_EQ(lineCountOf(statement), lineCountOf(read)) << statement;
 }
 

@@ -6,7 +6,7 @@
 
 #include "form/code_text.h"
 #include "form/form_names.h"
-#include "tests/support/pb_syntax.h"
+#include "form/syntax_check.h"
 
 namespace tessaly {
 namespace {
@@ -77,7 +77,7 @@ TEST(Expression, NudgesOffsetTheProgrammersExpression) {
     for (const auto& c : cases) {
         const std::optional<std::string> r = offsetExpression(c.text, c.step);
         EXPECT_EQ(r, c.result) << c.text;
-        if (r) EXPECT_EQ(testing::syntaxError("G(" + *r + ")"), "") << *r;
+        if (r) EXPECT_EQ(syntaxError("G(" + *r + ")"), "") << *r;
     }
 }
 
@@ -89,7 +89,7 @@ TEST(Expression, TextLiteralsGiveTheTextBack) {
     EXPECT_EQ(textLiteral("X\r\nY"), "~\"X\\r\\nY\"");
     EXPECT_EQ(textLiteral("C:\\dir"), "\"C:\\dir\"");  // a plain literal takes "\" as it is
     for (const char* t : {"a\"", "\"", "\\\"", "x\ny"}) {
-        EXPECT_EQ(testing::syntaxError("T(" + textLiteral(t) + ")"), "") << t;
+        EXPECT_EQ(syntaxError("T(" + textLiteral(t) + ")"), "") << t;
     }
 }
 
@@ -97,11 +97,11 @@ TEST(Expression, TheSyntaxCheckFindsWhatDoesNotCompile) {
     for (const char* good : {"ButtonGadget(#B, 1, -2, w - 3, 4, \"x\", #A | #B)",
                              "If OpenWindow(0, 1, 2, 3, 4, ~\"a\\\"b\") : EndIf ; c(", "G(1,\n  2)",
                              "b = G(Gadgets(1), M::F(2), @P(), *p\\x)"}) {
-        EXPECT_EQ(testing::syntaxError(good), "") << good;
+        EXPECT_EQ(syntaxError(good), "") << good;
     }
     for (const char* bad :
          {"G(1, , 2)", "G(1, 2", "G(\"a)", "G(1 2)", "G(1,)", "G(1)\n,2)", "G(\"a\"b\")"}) {
-        EXPECT_NE(testing::syntaxError(bad), "") << bad;
+        EXPECT_NE(syntaxError(bad), "") << bad;
     }
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace tessaly::testing {
+namespace tessaly {
 
 // A small syntax check of PureBasic statements as form code writes them: strings are closed on
 // their line, parentheses balance, no argument is empty, and each argument and each statement
@@ -12,4 +12,4 @@ namespace tessaly::testing {
 // passes; otherwise what is wrong.
 std::string syntaxError(std::string_view text);
 
-}  // namespace tessaly::testing
+}  // namespace tessaly

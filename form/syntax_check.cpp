@@ -1,9 +1,9 @@
-#include "tests/support/pb_syntax.h"
+#include "form/syntax_check.h"
 
 #include <cctype>
 #include <vector>
 
-namespace tessaly::testing {
+namespace tessaly {
 
 namespace {
 
@@ -199,4 +199,4 @@ std::string syntaxError(std::string_view text) {
     return Checker(tokens).statements();
 }
 
-}  // namespace tessaly::testing
+}  // namespace tessaly
