@@ -165,10 +165,12 @@ void scanMasked(std::string_view text, int32_t lineNumber, const PreparedTable& 
         scratch.found.push_back({&table.keywords[it->second], span});
     }
     if (scratch.found.empty()) return;
-    std::stable_sort(scratch.found.begin(), scratch.found.end(), [](const auto& a, const auto& b) {
-        if (a.span.argsEnd != b.span.argsEnd) return a.span.argsEnd < b.span.argsEnd;
-        return a.span.nameBegin > b.span.nameBegin;
-    });
+    // No two calls start at the same byte, so this order is total.
+    if (scratch.found.size() > 1)
+        std::sort(scratch.found.begin(), scratch.found.end(), [](const auto& a, const auto& b) {
+            if (a.span.argsEnd != b.span.argsEnd) return a.span.argsEnd < b.span.argsEnd;
+            return a.span.nameBegin > b.span.nameBegin;
+        });
     const int32_t lines = lineCountOf(text);
     for (const auto& [kw, span] : scratch.found) {
         sElement& element = list.append();

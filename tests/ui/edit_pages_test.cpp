@@ -192,5 +192,14 @@ TEST_F(EditPagesTest, UndoAndRedoRestoreLinePreviewAndPages) {
     EXPECT_EQ(static_cast<wxChoice*>(control(kPicker))->GetCount(), 3u);
 }
 
+TEST_F(EditPagesTest, ATextTooLongForItsFieldIsShownNotEditedAndNeverWritten) {
+    const std::string text = "StringGadget(#S, 1, 2, 3, 4, \"" + std::string(70000, 'x') + "\")";
+    shell->readCode("OpenWindow(#W, 0, 0, 200, 100, \"T\")\n" + text + "\n");
+    choose(1);
+    EXPECT_FALSE(field(kFirstParameterField)->IsEditable());
+    choose(0);  // looking changes nothing, whatever the toolkit cut
+    EXPECT_EQ(code(), "OpenWindow(#W, 0, 0, 200, 100, \"T\")\n" + text + "\n");
+}
+
 }  // namespace
 }  // namespace tessaly::test
