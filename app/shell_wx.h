@@ -52,7 +52,11 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void start(const std::optional<std::string>& fileText);
 
     // Commands.
+    // Paste: asks for the clipboard's text and reads it as the new code once it comes; the window
+    // answers meanwhile. A clipboard without text changes nothing and says why in the status line.
     void paste();
+    // Whether a Paste waits for the clipboard (tests).
+    bool pasting() const { return pasting_; }
     void copy();
     void toggleCodeView();
     void onResize();
@@ -135,6 +139,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void keepPreviewInSight();
     void connect();
     void showIdeUpdateInsteadOfPaste();
+    // IDE Update with an IDE file: writes the code into the file, or asks what to do when the
+    // file changed since it was read; quits once the code is handed back.
+    void writeIdeFile(const std::string& code);
     void bindCommands();
     void onHoverTimer();
     // Runs the hover poll while the preview window is the active window, and only then.
@@ -164,6 +171,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     uint32_t editorHandle_ = 0;
     Link link_ = Link::Clipboard;
     bool quitting_ = false;
+    bool pasting_ = false;
     const CodeText* reading_ = nullptr;  // the code being read, during a reading only
 };
 

@@ -111,6 +111,9 @@ std::string runHandlingEvents(const std::string& command);
 void putWithXclip(const std::string& text);
 // Takes the clipboard from its owner: afterwards it holds no text at all.
 void emptyClipboard();
+// Takes the clipboard for a window that never answers a request for it, until the returned
+// function is called.
+std::function<void()> takeClipboardSilently();
 // The X clipboard's text as another program (xclip) reads it.
 std::string readWithXclip();
 
