@@ -148,6 +148,31 @@ TEST_F(NestingTest, ItemsLandInTheirTargetsAtTheirPositions) {
     EXPECT_EQ(host_.entries.size(), 5u);
 }
 
+TEST_F(NestingTest, ItemsAndTabsBeyondTheirBoundsAreNotShownWithOneNote) {
+    std::string code = std::string(kWindow) + "ListViewGadget(#List, 10, 10, 150, 100)\n" +
+                       "PanelGadget(#Panel, 170, 10, 150, 150)\n";
+    for (int i = 0; i <= LivePreview::kMaxTabs; ++i) {
+        code += "AddGadgetItem(#Panel, -1, \"Tab\")\nButtonGadget(#B" + std::to_string(i) +
+                ", 1, 1, 50, 20, \"b\")\n";
+    }
+    code += "CloseGadgetList()\n";
+    for (int i = 0; i <= LivePreview::kMaxItems; ++i) code += "AddGadgetItem(#List, -1, \"i\")\n";
+    read(code);
+    EXPECT_EQ(dynamic_cast<wxListBox*>(control("#List"))->GetCount(),
+              unsigned(LivePreview::kMaxItems));
+    EXPECT_EQ(dynamic_cast<wxNotebook*>(control("#Panel"))->GetPageCount(),
+              size_t(LivePreview::kMaxTabs));
+    // The gadget on the tab not shown has no control, but its picker entry.
+    const std::string last = "#B" + std::to_string(LivePreview::kMaxTabs);
+    EXPECT_NE(control("#B" + std::to_string(LivePreview::kMaxTabs - 1)), nullptr);
+    EXPECT_EQ(element(last).Gadget, 0);
+    EXPECT_NE(element(last).Index, -1);
+    ASSERT_EQ(host_.notes.size(), 1u);
+    EXPECT_NE(host_.notes[0].find("first 20000 items are shown; only the first 250 panel tabs"),
+              std::string::npos)
+        << host_.notes[0];
+}
+
 TEST_F(NestingTest, ColumnsAndRowsOfAListIconInAnyOrder) {
     read(std::string(kWindow) +
          "ListIconGadget(#Icons, 10, 10, 400, 200, \"Name\", 120)\n"
