@@ -161,6 +161,9 @@ Replacement replaceByRename(const std::string& target, const struct stat* old,
     }
     if (out.fd < 0) {
         const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) {
+            return {failure("the folder '" + folder.string() + "' does not exist"), false};
+        }
         // A folder that takes no new file may still hold a file this user may write.
         return {failureOf(error), old && (error == EACCES || error == EPERM)};
     }
