@@ -8,7 +8,7 @@ namespace tessaly {
 
 // The largest clipboard text taken as code. Form code is a few kilobytes; a text this large is
 // no code a person edits here, and reading it would keep the window from answering.
-inline constexpr size_t kMaxClipboardText = 4u * 1024 * 1024;
+inline constexpr size_t kMaxClipboardText = 2u * 1024 * 1024;
 
 // What a read of the clipboard gave: a text, or why there is none.
 struct ClipboardText {

@@ -76,6 +76,9 @@ TEST_F(ClipboardTest, APasteThatGetsNoTextChangesNothingAndSaysWhy) {
     pumpUntil([] { return clipboardOwnerWindow() != 0; });
     pasteAndWait();
     unchanged("holds no text");
+    putWithXclip(std::string(kMaxClipboardText + 1, ';'));
+    pasteAndWait();
+    unchanged("larger than 2 MiB");
 
     // An owner that never answers: the Paste gives up, the window answering meanwhile.
     const std::function<void()> release = takeClipboardSilently();
