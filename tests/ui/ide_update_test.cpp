@@ -1,8 +1,7 @@
-#include <unistd.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,59 +11,50 @@
 namespace tessaly::test {
 namespace {
 
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+class IdeUpdate : public ShellTest {};
 
 // The editor saved the file after the tool read it: IDE Update asks, and nothing the editor wrote
 // is lost unless the user says so.
-class IdeUpdate : public ShellTest {};
-
 TEST_F(IdeUpdate, AFileChangedMeanwhileIsWrittenOnlyAsTheUserChooses) {
-    const std::string read = "; above\nButtonGadget(#B, 1, 2, 3, 4, \"a\")\n; below\n";
+    const std::string read = "; above\nButtonGadget(#B, 1, 2, 3, 4, \"a\")\n";
     const std::string edited = "ButtonGadget(#B, 9, 2, 3, 4, \"a\")";
-    const std::string lineAdded = "; new line\n" + read;
-    const std::string lineChanged = "; above\nButtonGadget(#B, 5, 2, 3, 4, \"a\")\n; below\n";
+    const std::string added = "; new line\n" + read;
+    const std::string changed = "; above\nButtonGadget(#B, 5, 2, 3, 4, \"a\")\n";
     const struct {
-        const char* what;
         std::string onDisk;
         int answer;
-        size_t answers;  // offered
+        size_t offered;
         std::string after;
         bool ends;
     } cases[] = {
-        {"into the changed file", lineAdded, 0, 3, "; new line\n; above\n" + edited + "\n; below\n",
-         true},
-        {"clipboard only", lineAdded, 1, 3, lineAdded, true},
-        {"cancel", lineAdded, 2, 3, lineAdded, false},
-        {"the lines changed too: no writing into it", lineChanged, 0, 2, lineChanged, true},
+        {added, 0, 3, "; new line\n; above\n" + edited + "\n", true},  // into the changed file
+        {added, 1, 3, added, true},                                    // clipboard only
+        {added, 2, 3, added, false},                                   // cancel
+        {changed, 0, 2, changed, true},  // the lines changed too: clipboard only or cancel
     };
     const std::string path = std::string(P_tmpdir) + "/tessaly-ide-update.pb";
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.answer);
         std::ofstream(path, std::ios::binary) << read;
         ended = false;
         memory.text.clear();
-        ideFile.emplace();
         std::string error;
-        ASSERT_TRUE(ideFile->load(path, "2x1x2x5", error)) << error;
+        ASSERT_TRUE(ideFile.emplace().load(path, "2x1x2x5", error)) << error;
         startShell();
         std::ofstream(path, std::ios::binary) << c.onDisk;
         shell->replaceCodeLine(0, edited);
-        std::vector<std::string> offered;
+        size_t offered = 0;
         const ChoiceBoxFunction old = setChoiceBoxFunction(
             [&](const std::string&, const std::string& text, const std::vector<std::string>& a) {
                 EXPECT_NE(text.find(path), std::string::npos);
-                offered = a;
+                offered = a.size();
                 return c.answer;
             });
         shell->ideUpdate();
         setChoiceBoxFunction(old);
-        EXPECT_EQ(offered.size(), c.answers);
-        EXPECT_EQ(contents(path), c.after);
+        EXPECT_EQ(offered, c.offered);
+        std::ifstream in(path, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.after);
         EXPECT_EQ(ended, c.ends);
         EXPECT_EQ(memory.text, c.ends ? edited : "");
         TearDown();
