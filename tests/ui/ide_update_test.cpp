@@ -37,7 +37,7 @@ TEST_F(IdeUpdate, AFileChangedMeanwhileIsWrittenOnlyAsTheUserChooses) {
         SCOPED_TRACE(c.answer);
         std::ofstream(path, std::ios::binary) << read;
         ended = false;
-        memory.text.clear();
+        memory.text = "";
         std::string error;
         ASSERT_TRUE(ideFile.emplace().load(path, "2x1x2x5", error)) << error;
         startShell();
