@@ -34,11 +34,6 @@ int main(int argc, char** argv) {
     tessaly::setMessageBoxFunction([](const std::string& title, const std::string& text) {
         fprintf(stderr, "ui_tests: message box \"%s\": %s\n", title.c_str(), text.c_str());
     });
-    tessaly::setChoiceBoxFunction([](const std::string& title, const std::string& text,
-                                     const std::vector<std::string>& answers) {
-        fprintf(stderr, "ui_tests: question \"%s\": %s\n", title.c_str(), text.c_str());
-        return int(answers.size()) - 1;
-    });
     int status = 0;
     {
         wxEventLoop loop;

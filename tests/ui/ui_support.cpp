@@ -30,7 +30,6 @@ void ShellTest::startShell(std::optional<std::string> fileText, Clipboard* clipb
     services.clipboard = clipboard ? clipboard : &memory;
     services.edit = &edits;
     services.editor = &editor;
-    services.ideFile = std::move(ideFile);
     services.endProgram = [this] { ended = true; };
     editorVariable = std::move(variable);
     services.getEnv = [this](const char* name) {

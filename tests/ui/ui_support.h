@@ -93,7 +93,6 @@ class ShellTest : public ::testing::Test {
     void resizeMainWindow(int width, int height);
 
     MemoryClipboard memory;
-    std::optional<IdeFile> ideFile;  // when set, the shell starts with the IDE file hand-off
     std::string editorVariable;      // what the shell reads as PB_TOOL_Scintilla, also after start
     RecordingEdits edits;
     RecordingEditor editor;
