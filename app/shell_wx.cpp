@@ -11,6 +11,7 @@
 #include <cassert>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 #include "app/ide_link.h"
 #include "app/main_layout.h"
@@ -62,6 +63,7 @@ Shell::Shell(KeywordTable keywords, ShellServices services)
 }
 
 Shell::~Shell() {
+    services_.clipboard->cancelRequest();
     hoverBeat_.stop();
     pressWatch_.reset();
 }
@@ -232,10 +234,20 @@ void Shell::quit() {
 }
 
 void Shell::paste() {
-    const std::string before = codeViewText();
-    const std::string after = services_.clipboard->getText();
-    readCode(after);
-    services_.edit->codeReplaced(before, after);
+    if (pasting_) return;  // the first Paste is still waiting for the clipboard
+    pasting_ = true;
+    services_.clipboard->requestText([this](ClipboardText got) {
+        pasting_ = false;
+        if (quitting_) return;
+        // Nothing came: code, preview and pages stay as they are, and the user hears why.
+        if (!got.ok) {
+            showNote("Paste: " + got.problem + "; the code is unchanged");
+            return;
+        }
+        const std::string before = codeViewText();
+        readCode(got.text);
+        services_.edit->codeReplaced(before, got.text);
+    });
 }
 
 void Shell::readCode(const std::string& text) {
@@ -283,17 +295,7 @@ void Shell::copy() {
 void Shell::ideUpdate() {
     const std::string code = codeViewText();
     if (link_ == Link::File) {
-        std::string reason;
-        const bool written = services_.ideFile->writeBack(code, reason);
-        // On the clipboard either way: after a failed write it is the user's only copy.
-        services_.clipboard->putText(code);
-        if (!written) {
-            showMessageBox("IDE Update", "The code could not be written to\n" +
-                                             services_.ideFile->path() + "\n(" + reason +
-                                             ").\n\nIt is on the clipboard: paste it by hand.");
-            return;
-        }
-        quit();
+        writeIdeFile(code);
         return;
     }
     if (link_ != Link::Editor) return;
@@ -301,6 +303,50 @@ void Shell::ideUpdate() {
     const uint32_t handle = editorHandleFrom(services_.getEnv(kEditorVariable));
     if (handle == 0) return;
     pasteIntoEditor(*services_.clipboard, *services_.editor, handle, code);
+    quit();
+}
+
+void Shell::writeIdeFile(const std::string& code) {
+    const IdeFile& file = *services_.ideFile;
+    using State = IdeFile::OnDisk::State;
+    const IdeFile::OnDisk disk = file.onDisk();
+    std::string reason;
+    bool written = false;
+    if (disk.state == State::Unreadable) {
+        reason = disk.error;
+    } else if (disk.state == State::AsRead) {
+        written = file.writeBack(code, reason);
+    } else {
+        // The editor saved the file after it was read: nothing it wrote may be lost unasked.
+        const std::string intoFile = "Write into the file";
+        const std::string clipboardOnly = "Clipboard only";
+        std::vector<std::string> answers = {clipboardOnly, "Cancel"};
+        if (disk.sameLines) answers.insert(answers.begin(), intoFile);
+        const std::string text =
+            "The file\n" + file.path() + "\nwas changed after Tessaly read it.\n\n" +
+            (disk.sameLines ? "The selected lines are still in it as they were: \"" + intoFile +
+                                  "\" puts the code in their place and keeps the other changes."
+                            : "The selected lines are no longer in it as they were: the code "
+                              "cannot be written into it.") +
+            "\n\n\"" + clipboardOnly +
+            "\" puts the code on the clipboard and leaves the file alone.";
+        const int choice = askChoice("IDE Update", text, answers);
+        const std::string& answer = answers[size_t(std::clamp(choice, 0, int(answers.size()) - 1))];
+        if (answer == clipboardOnly) {
+            services_.clipboard->putText(code);
+            quit();
+        }
+        if (answer != intoFile) return;
+        written = file.writeInto(disk, code, reason);
+    }
+    // On the clipboard either way: after a failed write it is the user's only copy.
+    services_.clipboard->putText(code);
+    if (!written) {
+        showMessageBox("IDE Update", "The code could not be written to\n" + file.path() + "\n(" +
+                                         reason +
+                                         ").\n\nIt is on the clipboard: paste it by hand.");
+        return;
+    }
     quit();
 }
 

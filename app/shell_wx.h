@@ -53,7 +53,11 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void start(const std::optional<std::string>& fileText);
 
     // Commands.
+    // Paste: asks for the clipboard's text and reads it as the new code once it comes; the window
+    // answers meanwhile. A clipboard without text changes nothing and says why in the status line.
     void paste();
+    // Whether a Paste waits for the clipboard (tests).
+    bool pasting() const { return pasting_; }
     void copy();
     void toggleCodeView();
     void onResize();
@@ -141,6 +145,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void keepPreviewInSight();
     void connect();
     void showIdeUpdateInsteadOfPaste();
+    // IDE Update with an IDE file: writes the code into the file, or asks what to do when the
+    // file changed since it was read; quits once the code is handed back.
+    void writeIdeFile(const std::string& code);
     void bindCommands();
     void onHoverTimer();
     // Runs the hover poll while the preview window is the active window, and only then.
@@ -178,6 +185,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     CodeText code_;
     std::vector<long> viewLengths_;  // each line's length in the code view, with its break
     NameScope scope_;                // the names the code's expressions use, per reading
+    bool pasting_ = false;
 };
 
 // The parameter and flag pages, code writer and preview updater the window program uses; they

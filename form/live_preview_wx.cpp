@@ -37,31 +37,12 @@ wxSize primaryDesktopSize() {
     return wxDisplay(0u).GetGeometry().GetSize();
 }
 
-// Inserts a line into a multi-line text control; pos -1 or beyond the end appends it.
-void insertLine(wxTextCtrl& editor, int pos, const wxString& text) {
-    const int lines = editor.GetValue().empty() ? 0 : editor.GetNumberOfLines();
-    if (lines == 0) {
-        editor.SetValue(text);
-    } else if (pos < 0 || pos >= lines) {
-        editor.AppendText("\n" + text);
-    } else {
-        editor.SetInsertionPoint(editor.XYToPosition(0, pos));
-        editor.WriteText(text + "\n");
-    }
-}
-
-// Adds an item to a tree at the top level; pos -1 or beyond the end appends it.
-void insertTreeItem(wxDataViewTreeCtrl& tree, int pos, const wxString& text) {
-    const wxDataViewItem root;
-    const int count = tree.GetChildCount(root);
-    if (pos < 0 || pos >= count) {
-        tree.AppendItem(root, text);
-    } else if (pos == 0) {
-        tree.PrependItem(root, text);
-    } else {
-        tree.InsertItem(root, tree.GetNthChild(root, unsigned(pos - 1)), text);
-    }
-}
+// A tree's items in the order they were added. The store's own order asks each item's place among
+// its siblings one by one, which costs the square of their number when the control reads them.
+class InsertionOrderStore : public wxDataViewTreeStore {
+  public:
+    bool HasDefaultCompare() const override { return false; }
+};
 
 bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
     for (; w; w = w->GetParent()) {
@@ -134,9 +115,15 @@ void LivePreview::build(ElementList& list) {
 
     nestingCapped_ = false;
     gadgetsBuilt_ = 0;
+    itemsAdded_ = 0;
+    tabsAdded_ = 0;
+    itemsCapped_ = false;
+    tabsCapped_ = false;
+    gatheredItems_.clear();
     KeepCurrent keep(list);
     targets_ = TargetIndex(list);
     for (int i = 0; i < list.count(); ++i) buildElement(list, i);
+    addGatheredItems();
     std::string note;
     if (nestingCapped_) {
         note = "Gadget lists nested deeper than " + std::to_string(ParentStacks::kMaxDepth) +
@@ -145,6 +132,14 @@ void LivePreview::build(ElementList& list) {
     if (gadgetsBuilt_ >= kMaxGadgets) {
         note += std::string(note.empty() ? "O" : "; o") + "nly the first " +
                 std::to_string(kMaxGadgets) + " gadgets are shown";
+    }
+    if (itemsCapped_) {
+        note += std::string(note.empty() ? "O" : "; o") + "nly the first " +
+                std::to_string(kMaxItems) + " items are shown";
+    }
+    if (tabsCapped_) {
+        note += std::string(note.empty() ? "O" : "; o") + "nly the first " +
+                std::to_string(kMaxTabs) + " panel tabs are shown";
     }
     if (!note.empty()) host_.showNote(note);
     targets_ = TargetIndex();
@@ -253,27 +248,66 @@ wxWindow* LivePreview::previewControl(int32_t number) const {
 }
 
 void LivePreview::itemRule(const ElementList& list) {
-    wxWindow* target = previewControl(targets_.itemTarget(list, slots_.text(0)));
+    const int32_t number = targets_.itemTarget(list, slots_.text(0));
+    wxWindow* target = previewControl(number);
     if (!target) return;  // not found, or not built yet: nothing to add to
     const int pos = slots_.number(1);
     const wxString text = toWx(slots_.text(2));
-    if (auto* columns = dynamic_cast<ColumnList*>(target)) {
-        columns->addRow(pos, text);
-    } else if (auto* tabs = dynamic_cast<wxNotebook*>(target)) {
+    if (auto* tabs = dynamic_cast<wxNotebook*>(target)) {
+        if (tabsAdded_ >= kMaxTabs) {
+            // The gadgets of a tab not shown have no place to go.
+            tabsCapped_ = true;
+            parents_.replace(ParentRef{false, 0});
+            return;
+        }
+        ++tabsAdded_;
         // A panel item is a new tab, and the gadgets that follow go onto it.
         auto* page = new wxPanel(tabs, wxID_ANY);
         const int count = int(tabs->GetPageCount());
         // The first tab is the one shown, as in the running program.
         tabs->InsertPage(pos < 0 || pos > count ? count : pos, page, text, count == 0);
         parents_.replace(ParentRef{false, registry_.addControl(page)});
-    } else if (auto* tree = dynamic_cast<wxDataViewTreeCtrl*>(target)) {
-        insertTreeItem(*tree, pos, text);
-    } else if (auto* editor = dynamic_cast<wxTextCtrl*>(target)) {
-        insertLine(*editor, pos, text);
-    } else if (auto* items = dynamic_cast<wxItemContainer*>(target)) {
-        const int count = int(items->GetCount());
-        items->Insert(text, unsigned(pos < 0 || pos > count ? count : pos));
+        return;
     }
+    if (itemsAdded_ >= kMaxItems) {
+        itemsCapped_ = true;
+        return;
+    }
+    ++itemsAdded_;
+    if (auto* columns = dynamic_cast<ColumnList*>(target)) {
+        columns->addRow(pos, text);
+        return;
+    }
+    // Gathered in their order: position -1, or one past the items so far, appends.
+    std::vector<wxString>& items = gatheredItems_[number];
+    const size_t at = pos < 0 || size_t(pos) > items.size() ? items.size() : size_t(pos);
+    items.insert(items.begin() + std::ptrdiff_t(at), text);
+}
+
+void LivePreview::addGatheredItems() {
+    for (const auto& [number, items] : gatheredItems_) {
+        wxWindow* target = previewControl(number);
+        if (auto* tree = dynamic_cast<wxDataViewTreeCtrl*>(target)) {
+            // A new model, filled before the control reads it once; the tree's own one is empty.
+            auto* store = new InsertionOrderStore;
+            for (const wxString& text : items) store->AppendItem(wxDataViewItem(), text);
+            tree->AssociateModel(store);
+            store->DecRef();
+        } else if (auto* editor = dynamic_cast<wxTextCtrl*>(target)) {
+            wxString lines;
+            for (const wxString& text : items) {
+                if (!lines.empty() || &text != &items.front()) lines += '\n';
+                lines += text;
+            }
+            editor->ChangeValue(lines);
+        } else if (auto* entries = dynamic_cast<wxItemContainer*>(target)) {
+            wxArrayString all;
+            all.reserve(items.size());
+            for (const wxString& text : items) all.push_back(text);
+            entries->Append(all);
+        }
+    }
+    gatheredItems_.clear();
 }
 
 void LivePreview::columnRule(const ElementList& list) {
