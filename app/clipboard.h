@@ -16,6 +16,8 @@ class Clipboard {
     // Called once as the program ends: the text this program last put on the clipboard must
     // stay available to other programs after the process is gone.
     virtual void keepAfterExit() {}
+    // Called once after the toolkit has shut down, for what keeping the text needs then.
+    virtual void handOverAfterShutdown() {}
 };
 
 }  // namespace tessaly

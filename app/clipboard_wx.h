@@ -20,7 +20,7 @@ class WxClipboard : public Clipboard {
     void putText(const std::string& text) override;
     void keepAfterExit() override;
     // Called by the program after the toolkit has shut down: hands the kept text to xclip.
-    void handOverAfterShutdown();
+    void handOverAfterShutdown() override;
 
   private:
     std::optional<std::string> pendingHandOver_;

@@ -48,7 +48,9 @@ class TimedSnapshot : public Snapshot {
             wxMemoryDC memory(picture);
             memory.Blit(0, 0, size.x, size.y, &screen, origin.x, origin.y);
         }
+#if wxUSE_LIBPNG
         if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+#endif
         if (!picture.ConvertToImage().SaveFile(toWx(path_), wxBITMAP_TYPE_PNG)) {
             finish(2, "cannot write the picture '" + path_ + "'");
             return;
@@ -70,6 +72,10 @@ class TimedSnapshot : public Snapshot {
 };
 
 }  // namespace
+
+bool canWriteSnapshots() {
+    return wxUSE_LIBPNG != 0;
+}
 
 std::unique_ptr<Snapshot> takeSnapshot(Shell& shell, std::string path,
                                        std::function<void(int, std::string)> done) {
