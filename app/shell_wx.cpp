@@ -16,6 +16,7 @@
 #include "app/main_layout.h"
 #include "app/main_window_wx.h"
 #include "app/message_box_wx.h"
+#include "app/platform/desktop.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_geometry_wx.h"
 #include "app/tab_bar_seam_wx.h"
@@ -400,10 +401,12 @@ void Shell::readCodeView() {
 }
 
 std::string Shell::codeViewText() const {
-    return fromWx(mainControl<wxTextCtrl>(kCodeView)->GetValue());
+    return withLineEndsAsGiven(fromWx(mainControl<wxTextCtrl>(kCodeView)->GetValue()),
+                               codeUsesCrLf_);
 }
 
 void Shell::setCodeViewText(const std::string& text) {
+    codeUsesCrLf_ = text.find("\r\n") != std::string::npos;
     mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
 }
 

@@ -164,6 +164,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     uint32_t editorHandle_ = 0;
     Link link_ = Link::Clipboard;
     bool quitting_ = false;
+    bool codeUsesCrLf_ = false;  // the code last put into the code view breaks lines with CR LF
     const CodeText* reading_ = nullptr;  // the code being read, during a reading only
 };
 

@@ -26,10 +26,6 @@ namespace {
 // How often the program looks for a stop signal.
 constexpr int kStopPollMs = 200;
 
-// GLib's log level bits (GLogLevelFlags), without its headers.
-constexpr int kGLogLevelCritical = 1 << 3;
-constexpr int kGLogLevelWarning = 1 << 4;
-
 class TessalyApp : public wxApp {
   public:
     TessalyApp(KeywordTable keywords, std::optional<std::string> fileText,
@@ -42,9 +38,7 @@ class TessalyApp : public wxApp {
 
     // The command line was read before the toolkit started; wxApp must not parse it again.
     bool OnInit() override {
-        // The preview gives native controls the sizes the form's code asks for, often below
-        // what GTK takes as their minimum; GTK would print a warning or two for each of them.
-        GTKSuppressDiagnostics(kGLogLevelCritical | kGLogLevelWarning);
+        quietToolkitDiagnostics();
         ShellServices services;
         services.clipboard = &clipboard_;
         services.editor = editor_;
@@ -165,7 +159,7 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     const std::unique_ptr<Clipboard> clipboard = systemClipboard();
     const std::unique_ptr<EditorLink> editor = systemEditorLink();
     wxSetAssertHandler(reportToolkitAssert);
-    wxApp::GTKAllowDiagnosticsControl();  // before the toolkit starts, see OnInit
+    allowQuietingToolkitDiagnostics();
     auto* app = new TessalyApp(std::move(keywords.table), std::move(fileText), std::move(ideFile),
                                *clipboard, editor.get());
     app->setSnapshot(cl.snapshot);

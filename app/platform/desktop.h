@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "app/clipboard.h"
 #include "app/edit_hooks.h"
@@ -25,5 +26,16 @@ std::unique_ptr<EditorLink> systemEditorLink();
 // font scaling rather than the screen's physical pixels, so that text keeps the size the
 // pixel-sized controls expect.
 int fontResolution();
+
+// The preview gives native controls the sizes the form's code asks for, often below what the
+// toolkit takes as their minimum; GTK would print a warning or two for each of them. The first is
+// called before the toolkit starts, the second once it runs.
+void allowQuietingToolkitDiagnostics();
+void quietToolkitDiagnostics();
+
+// The text of a multi-line text control as read back from it, with the line ends it was given:
+// Windows' own control hands every CR LF back as LF, and code pasted over the IDE's selection must
+// keep the IDE's line ends. `givenCrLf`: the text put in broke its lines with CR LF.
+std::string withLineEndsAsGiven(std::string text, bool givenCrLf);
 
 }  // namespace tessaly

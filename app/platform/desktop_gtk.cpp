@@ -1,5 +1,6 @@
 #include "app/platform/desktop.h"
 
+#include <wx/app.h>
 #include <wx/utils.h>
 
 #include <gtk/gtk.h>
@@ -28,6 +29,18 @@ int fontResolution() {
     const double resolution = gdk_screen_get_resolution(gdk_screen_get_default());
     if (resolution > 0) return int(resolution + 0.5);
     return wxGetDisplayPPI().y;
+}
+
+void allowQuietingToolkitDiagnostics() {
+    wxApp::GTKAllowDiagnosticsControl();
+}
+
+void quietToolkitDiagnostics() {
+    wxApp::GTKSuppressDiagnostics(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
+}
+
+std::string withLineEndsAsGiven(std::string text, bool) {
+    return text;  // GTK's text view keeps line ends as they are
 }
 
 }  // namespace tessaly

@@ -27,4 +27,19 @@ int fontResolution() {
     return resolution > 0 ? resolution : 96;
 }
 
+void allowQuietingToolkitDiagnostics() {}
+
+void quietToolkitDiagnostics() {}  // Windows' controls take any size quietly
+
+std::string withLineEndsAsGiven(std::string text, bool givenCrLf) {
+    if (!givenCrLf) return text;
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
 }  // namespace tessaly
