@@ -52,13 +52,14 @@ wx_prefix=$cache/wxmsw-$wx_key
 build_wx() {
   local work
   work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-wxmsw.XXXXXX")
+  chmod 755 "$work"  # apt fetches the source as its own user
   if ! apt-get indextargets --format '$(IDENTIFIER)' 2>/dev/null | grep -qx Sources ||
     ! apt-cache showsrc wxwidgets3.2 2>/dev/null | grep -q "^Version: $wx_version\$"; then
     # A deb-src entry for the archive the binary packages come from.
     local list=/etc/apt/sources.list.d/tessaly-deb-src.sources
     if [ ! -f $list ]; then
       local src
-      src=$(ls /etc/apt/sources.list.d/*.sources 2>/dev/null | head -1 || true)
+      src=$(grep -l '^URIs:.*debian' /etc/apt/sources.list.d/*.sources 2>/dev/null | head -1 || true)
       if [ -n "$src" ] && grep -q '^Types: deb$' "$src"; then
         sed 's/^Types: deb$/Types: deb-src/' "$src" | $SUDO tee $list >/dev/null
       else
