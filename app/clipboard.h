@@ -37,6 +37,8 @@ class Clipboard {
         done(ClipboardText{true, getText(), {}});
     }
     virtual void cancelRequest() {}
+    // Called once after the toolkit has shut down, for what keeping the text needs then.
+    virtual void handOverAfterShutdown() {}
 };
 
 }  // namespace tessaly

@@ -25,7 +25,7 @@ class WxClipboard : public Clipboard {
     void requestText(std::function<void(ClipboardText)> done) override;
     void cancelRequest() override;
     // Called by the program after the toolkit has shut down: hands the kept text to xclip.
-    void handOverAfterShutdown();
+    void handOverAfterShutdown() override;
 
   private:
     struct PendingRead;

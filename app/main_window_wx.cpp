@@ -10,12 +10,9 @@
 
 #include <set>
 
-#ifdef __WXGTK__
-#include <gtk/gtk.h>
-#endif
-
 #include "app/compact_style_wx.h"
 #include "app/picker_wx.h"
+#include "app/platform/desktop.h"
 #include "app/tab_bar_seam_wx.h"
 #include "edit/check_box_wx.h"
 #include "ui/registry_wx.h"
@@ -24,16 +21,6 @@
 namespace tessaly {
 
 namespace {
-
-// The resolution the toolkit draws fonts at (it follows the desktop's font scaling), not the
-// screen's physical pixels per inch: text then keeps the size the pixel-sized controls expect.
-int fontResolution() {
-#ifdef __WXGTK__
-    const double resolution = gdk_screen_get_resolution(gdk_screen_get_default());
-    if (resolution > 0) return int(resolution + 0.5);
-#endif
-    return wxGetDisplayPPI().y;
-}
 
 wxFont mainFont() {
     const int dpi = fontResolution();

@@ -17,6 +17,7 @@
 #include "app/main_layout.h"
 #include "app/main_window_wx.h"
 #include "app/message_box_wx.h"
+#include "app/platform/desktop.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_geometry_wx.h"
 #include "app/tab_bar_seam_wx.h"
@@ -458,7 +459,7 @@ void Shell::setCodeViewText(const std::string& text) {
     code_ = CodeText(text);
     viewLengths_.resize(size_t(code_.lineCount()));
     for (int i = 0; i < code_.lineCount(); ++i) {
-        viewLengths_[size_t(i)] = viewLength(code_.line(i)) + long(code_.lineBreak(i).size());
+        viewLengths_[size_t(i)] = viewLength(code_.line(i)) + viewBreakLength(code_.lineBreak(i));
     }
     mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
 }
@@ -471,7 +472,7 @@ std::optional<std::pair<long, long>> Shell::viewSpan(int32_t line, int32_t lines
     for (int32_t i = 0; i < line; ++i) from += viewLengths_[size_t(i)];
     long length = 0;
     for (int32_t i = line; i < line + lines; ++i) length += viewLengths_[size_t(i)];
-    length -= long(code_.lineBreak(line + lines - 1).size());
+    length -= viewBreakLength(code_.lineBreak(line + lines - 1));
     return std::make_pair(from, length);
 }
 
@@ -481,7 +482,7 @@ void Shell::replaceCodeLine(int32_t line, const std::string& text) {
     const auto span = viewSpan(line, lines);
     if (!span || !code_.replaceLines(line, text)) return;
     for (int32_t i = line; i < line + lines; ++i) {
-        viewLengths_[size_t(i)] = viewLength(code_.line(i)) + long(code_.lineBreak(i).size());
+        viewLengths_[size_t(i)] = viewLength(code_.line(i)) + viewBreakLength(code_.lineBreak(i));
     }
     const wxString replacement = toWx(text);
     view->Replace(span->first, span->first + span->second, replacement);

@@ -55,7 +55,9 @@ class TimedSnapshot : public Snapshot {
             wxMemoryDC memory(picture);
             memory.Blit(0, 0, size.x, size.y, &screen, origin.x, origin.y);
         }
+#if wxUSE_LIBPNG
         if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+#endif
         // Encoded first, then written as the IDE file is: a failed write leaves no broken picture.
         wxMemoryOutputStream png;
         if (!picture.ConvertToImage().SaveFile(png, wxBITMAP_TYPE_PNG)) {
@@ -86,6 +88,10 @@ class TimedSnapshot : public Snapshot {
 };
 
 }  // namespace
+
+bool canWriteSnapshots() {
+    return wxUSE_LIBPNG != 0;
+}
 
 std::unique_ptr<Snapshot> takeSnapshot(Shell& shell, std::string path,
                                        std::function<void(int, std::string)> done) {

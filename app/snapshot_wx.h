@@ -15,6 +15,8 @@ class Snapshot {
   public:
     virtual ~Snapshot() = default;
 };
+// False when the toolkit was built without a PNG encoder (as for Windows): --snapshot is refused.
+bool canWriteSnapshots();
 std::unique_ptr<Snapshot> takeSnapshot(Shell& shell, std::string path,
                                        std::function<void(int status, std::string message)> done);
 

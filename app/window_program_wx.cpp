@@ -4,19 +4,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 #include <memory>
 #include <optional>
 #include <ostream>
 
-#include "app/clipboard_wx.h"
-#ifdef _WIN32
-#include "app/editor_link_win32.h"
-#endif
 #include "app/hover_beat_wx.h"
 #include "app/ide_file.h"
+#include "app/platform/desktop.h"
 #include "app/shell_wx.h"
 #include "app/snapshot_wx.h"
 #include "app/stop_signals.h"
@@ -32,10 +26,6 @@ namespace {
 // How often the program looks for a stop signal.
 constexpr int kStopPollMs = 200;
 
-// GLib's log level bits (GLogLevelFlags), without its headers.
-constexpr int kGLogLevelCritical = 1 << 3;
-constexpr int kGLogLevelWarning = 1 << 4;
-
 class TessalyApp : public wxApp {
   public:
     TessalyApp(KeywordTable keywords, std::optional<std::string> fileText,
@@ -48,9 +38,7 @@ class TessalyApp : public wxApp {
 
     // The command line was read before the toolkit started; wxApp must not parse it again.
     bool OnInit() override {
-        // The preview gives native controls the sizes the form's code asks for, often below
-        // what GTK takes as their minimum; GTK would print a warning or two for each of them.
-        GTKSuppressDiagnostics(kGLogLevelCritical | kGLogLevelWarning);
+        quietToolkitDiagnostics();
         ShellServices services;
         services.clipboard = &clipboard_;
         services.editor = editor_;
@@ -124,12 +112,6 @@ void reportToolkitAssert(const wxString& file, int line, const wxString& func, c
         static_cast<const char*>(file.utf8_str()), line, static_cast<const char*>(msg.utf8_str()));
 }
 
-bool hasDisplay() {
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x11 && *x11) || (wayland && *wayland);
-}
-
 }  // namespace
 
 int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const char* argv0,
@@ -154,7 +136,11 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
         }
         ideFile = std::move(file);
     }
-    if (!hasDisplay()) {
+    if (!cl.snapshot.empty() && !canWriteSnapshots()) {
+        err << "tessaly: this build cannot write PNG pictures; --snapshot is not available.\n";
+        return 2;
+    }
+    if (!desktopReachable()) {
         err << "tessaly: no display to open the window on (DISPLAY is not set).\n"
             << "Run it in a desktop session, or use --dump or --format, which need none.\n";
         return 1;
@@ -168,20 +154,14 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     reportKeywordNote(keywords, err);
 
     installStopSignalHandlers();
-#ifdef _WIN32
-    // The IDE's editor is reached by window messages; the clipboard is the system's own.
-    Win32Clipboard clipboard;
-    Win32EditorLink editorLink;
-    EditorLink* editor = &editorLink;
-#else
-    // Outlives the toolkit: the text it keeps is handed over after the toolkit has shut down.
-    WxClipboard clipboard;
-    EditorLink* editor = nullptr;  // an editor's window id means nothing to another process here
-#endif
+    // Outlives the toolkit: what keeping its text needs after the toolkit has shut down is done
+    // then.
+    const std::unique_ptr<Clipboard> clipboard = systemClipboard();
+    const std::unique_ptr<EditorLink> editor = systemEditorLink();
     wxSetAssertHandler(reportToolkitAssert);
-    wxApp::GTKAllowDiagnosticsControl();  // before the toolkit starts, see OnInit
+    allowQuietingToolkitDiagnostics();
     auto* app = new TessalyApp(std::move(keywords.table), std::move(fileText), std::move(ideFile),
-                               clipboard, editor);
+                               *clipboard, editor.get());
     app->setSnapshot(cl.snapshot);
     wxApp::SetInstance(app);
     int argc = 1;
@@ -195,19 +175,15 @@ int runWindowProgram(const CommandLine& cl, const std::string& exeDir, const cha
     int status = 0;
     if (wxTheApp->CallOnInit()) {
         status = wxTheApp->OnRun();
-#ifndef _WIN32
         // The toolkit's clean-up takes a big preview apart control by control, which takes
         // seconds; the system frees everything at once. Only the clipboard text must outlive us.
-        clipboard.handOverAfterShutdown();
+        clipboard->handOverAfterShutdown();
         std::fflush(nullptr);
-        _exit(status);
-#endif
+        std::_Exit(status);
     }
     wxTheApp->OnExit();
     wxEntryCleanup();
-#ifndef _WIN32
-    clipboard.handOverAfterShutdown();
-#endif
+    clipboard->handOverAfterShutdown();
     return status;
 }
 

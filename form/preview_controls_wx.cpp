@@ -26,7 +26,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#ifdef __WXGTK__
 #include <gtk/gtk.h>
+#endif
 
 #include <algorithm>
 
@@ -178,7 +180,9 @@ wxWindow* makePictureView(wxWindow* parent, const wxBitmap& picture, PreviewKind
     // Tan behind the tan picture: stretched far, its smoothed edges would blur into grey.
     if (kind == PreviewKind::Image) view->SetBackgroundColour(placeholderTan());
     view->SetScaleMode(wxStaticBitmapBase::Scale_Fill);
+#ifdef __WXGTK__
     atk_object_set_role(gtk_widget_get_accessible(view->GetHandle()), ATK_ROLE_ICON);
+#endif
     return view;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite: the unit, window and
-# end-to-end tests, the Windows editor link under Wine, a sanitizer build of the whole program with
+# end-to-end tests, the Windows editor link under Wine, the Windows build of the whole program
+# (scripts/build-windows.sh) used under Wine, a sanitizer build of the whole program with
 # its unit and window tests and the hostile forms of tests/data opened in its window, and a short
 # fuzz run.
 set -euo pipefail
@@ -37,6 +38,10 @@ echo "snapshot: ok"
 
 echo "== the Windows editor link, cross-compiled and run under Wine"
 bash tests/win32/wine_test.sh "$root/build/win32"
+
+echo "== the whole program for Windows: cross-built, then used under Wine"
+bash scripts/build-windows.sh
+bash tests/win32/tessaly_wine_test.sh build-windows/tessaly-*-windows-x64.zip
 
 echo "== sanitizer build (ASan + UBSan) of the whole program"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSALY_BENCH=OFF \

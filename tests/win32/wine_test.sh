@@ -19,7 +19,7 @@ done
 flags=(-std=c++20 -O1 -Wall -Wextra -Werror -static -I"$src")
 "$cxx" "${flags[@]}" -o "$work/edit_peer.exe" "$src/tests/win32/edit_peer.cpp" || exit 1
 "$cxx" "${flags[@]}" -o "$work/link_driver.exe" "$src/tests/win32/link_driver.cpp" \
-    "$src/app/editor_link_win32.cpp" "$src/app/ide_link.cpp" "$src/form/number_text.cpp" || exit 1
+    "$src/app/platform/editor_link_win32.cpp" "$src/app/ide_link.cpp" "$src/form/number_text.cpp" || exit 1
 built=$(date +%s)
 
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEARCH=win64

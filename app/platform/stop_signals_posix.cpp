@@ -24,17 +24,11 @@ void onStopSignal(int signalNumber) {
 }  // namespace
 
 void installStopSignalHandlers() {
-#ifdef _WIN32
-    // A console's Ctrl+C; the window program on Windows has no console, nor these signals.
-    signal(SIGINT, onStopSignal);
-    signal(SIGTERM, onStopSignal);
-#else
     struct sigaction action = {};
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) sigaction(signalNumber, &action, nullptr);
-#endif
 }
 
 bool stopRequested() {

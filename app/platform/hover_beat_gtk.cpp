@@ -1,16 +1,11 @@
 #include "app/hover_beat_wx.h"
 
-#ifdef __WXGTK__
 #include <glib.h>
-#else
-#include <wx/timer.h>
-#endif
 
 #include <utility>
 
 namespace tessaly {
 
-#ifdef __WXGTK__
 // A plain main-loop time-out: the toolkit's timer asks for an idle pass after each tick.
 struct HoverBeat::Impl {
     std::function<void()> onBeat;
@@ -29,20 +24,6 @@ struct HoverBeat::Impl {
     }
     bool running() const { return source != 0; }
 };
-#else
-struct HoverBeat::Impl {
-    std::function<void()> onBeat;
-    wxTimer timer;
-
-    void start(int milliseconds) {
-        if (timer.IsRunning()) return;
-        timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { onBeat(); });
-        timer.Start(milliseconds);
-    }
-    void stop() { timer.Stop(); }
-    bool running() const { return timer.IsRunning(); }
-};
-#endif
 
 HoverBeat::HoverBeat(std::function<void()> onBeat) : impl_(std::make_unique<Impl>()) {
     impl_->onBeat = std::move(onBeat);

@@ -1,18 +1,13 @@
 #include "app/press_watch_wx.h"
 
-#include <wx/eventfilter.h>
 #include <wx/toplevel.h>
-#include <wx/utils.h>
 
-#ifdef __WXGTK__
 #include <gtk/gtk.h>
-#endif
 
 namespace tessaly {
 
 namespace {
 
-#ifdef __WXGTK__
 wxWindow* topLevelOf(GtkWidget* widget) {
     for (wxWindow* w : wxTopLevelWindows) {
         if (w->GetHandle() == widget) return w;
@@ -63,44 +58,12 @@ class GtkPressWatch : public PressWatch {
     guint signal_ = 0;
     gulong hook_ = 0;
 };
-#else
-// Elsewhere the toolkit's own left-button events reach the event filter for every control.
-class FilterPressWatch : public PressWatch, private wxEventFilter {
-  public:
-    FilterPressWatch(PressHandler onPress, std::function<void()> onPointer)
-        : onPress_(std::move(onPress)), onPointer_(std::move(onPointer)) {
-        wxEvtHandler::AddFilter(this);
-    }
-    ~FilterPressWatch() override { wxEvtHandler::RemoveFilter(this); }
-
-  private:
-    int FilterEvent(wxEvent& event) override {
-        const wxEventType type = event.GetEventType();
-        if (onPointer_ &&
-            (type == wxEVT_MOTION || type == wxEVT_ENTER_WINDOW || type == wxEVT_LEAVE_WINDOW)) {
-            onPointer_();
-        }
-        if (type == wxEVT_LEFT_DOWN) {
-            const wxPoint pointer = wxGetMousePosition();
-            auto* w = dynamic_cast<wxWindow*>(event.GetEventObject());
-            onPress_(pointer.x, pointer.y, w ? wxGetTopLevelParent(w) : nullptr);
-        }
-        return Event_Skip;
-    }
-    PressHandler onPress_;
-    std::function<void()> onPointer_;
-};
-#endif
 
 }  // namespace
 
 std::unique_ptr<PressWatch> watchLeftPresses(PressHandler onPress,
                                              std::function<void()> onPointer) {
-#ifdef __WXGTK__
     return std::make_unique<GtkPressWatch>(std::move(onPress), std::move(onPointer));
-#else
-    return std::make_unique<FilterPressWatch>(std::move(onPress), std::move(onPointer));
-#endif
 }
 
 }  // namespace tessaly
