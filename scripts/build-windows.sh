@@ -75,14 +75,17 @@ build_wx() {
   src_dir=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'wxwidgets3.2-*' | head -1)
   mkdir -p "$work/build"
   (cd "$work/build" &&
-    nice -n 10 "$src_dir/configure" --prefix="$wx_prefix.part" "${wx_options[@]}" \
+    nice -n 10 "$src_dir/configure" --prefix="$wx_prefix" "${wx_options[@]}" \
       CC="$CC" CXX="$CXX" CXXFLAGS=-O2 CFLAGS=-O2 >"$work/configure.log" 2>&1 ||
     { tail -40 "$work/configure.log"; exit 1; })
   (cd "$work/build" && nice -n 10 make -j "$jobs" >"$work/make.log" 2>&1 ||
     { tail -40 "$work/make.log"; exit 1; })
-  rm -rf "$wx_prefix.part"
-  (cd "$work/build" && make install >/dev/null)
-  mv "$wx_prefix.part" "$wx_prefix"
+  # Installed into a staging folder and moved into place whole, so that an interrupted build
+  # leaves no half library; the prefix compiled in is the final one (wx-config points into it).
+  local stage=$work/stage
+  (cd "$work/build" && make install DESTDIR="$stage" >/dev/null)
+  $SUDO rm -rf "$wx_prefix"
+  $SUDO mv "$stage$wx_prefix" "$wx_prefix"
   rm -rf "$work"
 }
 
