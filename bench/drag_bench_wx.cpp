@@ -1,17 +1,22 @@
-// One step of a drag in the preview at 10 and 1,000 gadgets: the pointer moves by one pixel, the
-// dragged button follows, its handles and the alignment guides are laid again, and the toolkit
-// repaints what that left pending. The buttons stand on a grid, so the dragged one lines up with
-// many siblings and the guides are worked out over all of them. Needs a display (run it with
-// tests/with_display.sh). Prints figures; never fails on time.
+// One step of a drag in the preview at 10 and 1,000 gadgets: the pointer moves, the dragged
+// button follows, its handles and the alignment guides are laid again, and the toolkit lays out
+// and paints the frame that shows it. The second figure is the processor time of all that (the
+// wait for the display's next frame costs none): under 16.7 ms the drag keeps up with 60 Hz. The
+// buttons stand on a grid, so the dragged one lines up with many siblings and the guides are worked
+// out over all of them. Needs a display (run it with tests/with_display.sh). Prints figures; never
+// fails on time.
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/frame.h>
 #include <wx/init.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -58,27 +63,39 @@ class Host : public PagesHost, public DragHost {
     EditPages pages_;
 };
 
+double cpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
 double medianMs(std::vector<double> seconds) {
     std::sort(seconds.begin(), seconds.end());
     return seconds[seconds.size() / 2] * 1e3;
 }
 
-double measure(int gadgets) {
+struct Figures {
+    double step = 0;  // the step itself: control moved, handles and guides laid, ms
+    double work = 0;  // processor time of the step, the layout and the repaint, ms
+};
+
+Figures measure(int gadgets) {
     Registry& registry = Registry::instance();
     registry.reset();
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "Drag", wxPoint(0, 0), wxSize(1000, 800));
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "Drag", wxPoint(0, 0), wxSize(1000, 1000));
     registry.addWindow(frame);
     Host host;
-    const int columns = 40;
+    const int columns = 25;
     for (int i = 0; i < gadgets; ++i) {
-        const int x = 10 + (i % columns) * 24;
-        const int y = 10 + (i / columns) * 30;
-        auto* button = new wxButton(frame, wxID_ANY, "B", wxPoint(x, y), wxSize(20, 20));
+        const int x = 10 + (i % columns) * 38;
+        const int y = 10 + (i / columns) * 24;  // 40 rows of 25 at 1,000
+        auto* button = new wxButton(frame, wxID_ANY, "B", wxPoint(x, y), wxSize(36, 22));
         sElement& e = host.list.append();
         e.Sort = kSortGadget;
         e.KeyWord = "ButtonGadget";
         e.Gadget = registry.addControl(button);
-        for (const std::string v : {"#B", std::to_string(x), std::to_string(y), "20", "20"}) {
+        for (const std::string& v :
+             std::vector<std::string>{"#B", std::to_string(x), std::to_string(y), "36", "22"}) {
             e.Parameters.push_back({"", v, kTypePlain});
         }
     }
@@ -93,12 +110,29 @@ double measure(int gadgets) {
     drag.press(frame, x0, y0, PointerKeys{});
     drag.motion(x0 + 10, y0, PointerKeys{});  // the drag begins
     settle();
+    // Paints are counted where GTK reports them: after each frame it drew.
+    int paints = 0;
+    GdkFrameClock* clock = gtk_widget_get_frame_clock(frame->GetHandle());
+    g_signal_connect(clock, "after-paint",
+                     G_CALLBACK(+[](GdkFrameClock*, gpointer n) { ++*static_cast<int*>(n); }),
+                     &paints);
     std::vector<double> steps;
+    std::vector<double> work;
+    wxWindow* dragged = registry.control(host.list[host.pressed].Gadget);
     for (int k = 0; k < kSteps; ++k) {
+        const wxPoint before = dragged->GetPosition();
+        const int paintsBefore = paints;
+        const double cpu0 = cpuSeconds();
         const auto t0 = Clock::now();
         drag.motion(x0 + 10 + k % 40, y0 + k % 7, PointerKeys{});
-        settle();
         steps.push_back(std::chrono::duration<double>(Clock::now() - t0).count());
+        // A step that moved the button is done once the frame showing it is drawn (a guide may
+        // hold it still for a few pixels: then there is nothing to draw).
+        const auto end = Clock::now() + std::chrono::seconds(1);
+        while (dragged->GetPosition() != before && paints == paintsBefore && Clock::now() < end) {
+            g_main_context_iteration(nullptr, TRUE);
+        }
+        work.push_back(cpuSeconds() - cpu0);
     }
     const wxPoint moved = registry.control(host.list[host.pressed].Gadget)->GetScreenPosition();
     if (moved == start.GetPosition()) {
@@ -109,7 +143,7 @@ double measure(int gadgets) {
     frame->Destroy();
     settle();
     registry.reset();
-    return medianMs(steps);
+    return {medianMs(steps), medianMs(work)};
 }
 
 }  // namespace
@@ -124,9 +158,10 @@ int main(int argc, char** argv) {
     wxApp::GTKSuppressDiagnostics();
     std::printf("one drag step (control moved, handles and guides laid, repaint), median of %d\n",
                 kSteps);
-    std::printf("%10s %12s\n", "gadgets", "step (ms)");
+    std::printf("%10s %12s %30s\n", "gadgets", "step (ms)", "step + layout + paint (CPU ms)");
     for (const int gadgets : {10, 1000}) {
-        std::printf("%10d %12.3f\n", gadgets, measure(gadgets));
+        const Figures f = measure(gadgets);
+        std::printf("%10d %12.3f %30.3f\n", gadgets, f.step, f.work);
         std::fflush(stdout);
     }
     std::printf("a frame of a 60 Hz display: 16.7 ms\n");

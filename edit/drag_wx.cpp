@@ -84,8 +84,8 @@ void PreviewDrag::shown(int32_t element) {
 }
 
 void PreviewDrag::reset() {
-    endDrag();
     selection_.clear();
+    endDrag();
     for (SelectionFrame& f : frames_) f.hide();
     frames_.clear();
     destroyAll(handles_);
