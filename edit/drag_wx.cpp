@@ -13,7 +13,7 @@ namespace {
 
 using namespace main_window;
 
-const wxColour kHandleColour(255, 0, 160);  // the selection frame's
+const wxColour kHandleColour(150, 0, 95);  // a darker shade of the selection frame
 const wxColour kGuideColour(0, 150, 255);
 const wxColour kBandColour(0, 90, 200);
 

@@ -8,9 +8,14 @@ Usage: drag_story.py TESSALY PB_SYNTAX_CHECK [SCREENSHOT.png]"""
 import subprocess
 import sys
 
+import gi
+
 from e2e_support import (Failure, check, client_geometry, extents, find, find_application,
                          make_active, run_story_on, screenshot, text_of, wait_for,
                          wait_for_quietly, window_id, window_named, xdotool)
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
 
 program, syntax_check = sys.argv[1], sys.argv[2]
 shot = sys.argv[3] if len(sys.argv) > 3 else None
@@ -22,6 +27,9 @@ LINES = [
     "  ButtonGadget(#One, 20, 20, 100, 30, \"One\")",
     "  ButtonGadget(#Two, 20, 200, 100, 30, \"Two\")",
     "  TextGadget(#Note, width - 200, 200, 80, 20, \"Note\")",
+    "  ContainerGadget(#Box, 150, 20, 200, 120)",
+    "    ButtonGadget(#In, 10, 10, 60, 25, \"In\")",
+    "  CloseGadgetList()",
     "EndProcedure",
 ]
 SOURCE = "\n".join(LINES) + "\n"
@@ -91,6 +99,8 @@ def story():
     s.move(90, 65)
     wait_for(lambda: s.at(one)[:2] == (40, 50), "the button to follow the pointer to 40, 50")
     check(text_of(s.code_view) == SOURCE, "mid-drag the button follows, the code is unchanged")
+    check(not one.get_state_set().contains(Atspi.StateType.ARMED),
+          "the button itself is not pressed by the drag")
     s.move(110, 95)
     wait_for(lambda: s.at(one)[:2] == (60, 80), "the button to follow the pointer to 60, 80")
     xdotool("mouseup", "1")
@@ -116,6 +126,25 @@ def story():
     wait_for(lambda: s.at(one)[:2] == (20, 20), "Escape to put the button back")
     xdotool("mouseup", "1")
     s.expect({}, "Escape during a drag commits nothing")
+
+    # Without the grid the button lands where the pointer leaves it.
+    grid = find(s.main, "label", "Snap to grid")
+    make_active(MAIN)
+    x, y, w, h = extents(grid)
+    xdotool("mousemove", "--sync", x + 10, y + h // 2)
+    xdotool("click", "1")
+    s.drag(70, 35, 83, 42)
+    s.expect({2: "  ButtonGadget(#One, 33, 27, 100, 30, \"One\")"}, "without the grid: 33, 27")
+    make_active(PREVIEW)
+    xdotool("key", "ctrl+z")
+    s.expect({2: LINES[2]}, "undone")
+
+    # A gadget in a container stays inside it, however far the pointer goes.
+    inner = s.button("In")
+    s.drag(190, 42, 490, 342)
+    s.expect({6: "    ButtonGadget(#In, 140, 95, 60, 25, \"In\")"},
+             "the container's gadget stops at its right and bottom edges")
+    check(s.at(inner)[:2] == (290, 115), "the gadget in the corner of its container")
 
     # A plain click selects and moves nothing.
     two = s.button("Two")
@@ -148,7 +177,7 @@ def story():
              "one undo takes the group nudge back")
 
     check(text_of(s.code_view).count("\n") == SOURCE.count("\n"), "the code has as many lines")
-    for line in s.lines[1:5]:
+    for line in s.lines[1:8]:
         result = subprocess.run([syntax_check], input=line.encode(), capture_output=True)
         check(result.returncode == 0, "%r parses (%s)" % (line, result.stdout.decode()))
 
