@@ -244,18 +244,32 @@ void PreviewDrag::beginMove() {
         wxWindow* c = controlOf(e);
         if (!c || !c->IsShownOnScreen()) continue;
         moved_.push_back({e, c, c->GetRect()});
-        limitToBounds(range_, boxOf(c->GetRect()), boundsOf(e, c));
     }
-    // The gadget pressed leads: the grid and the guides are its.
-    const auto lead = std::find_if(moved_.begin(), moved_.end(),
-                                   [this](const Moved& m) { return m.element == pressed_; });
+    // A gadget inside a selected container goes with it and is not moved again within it.
+    std::vector<Moved> outer;
+    for (const Moved& m : moved_) {
+        const bool inside = std::any_of(moved_.begin(), moved_.end(), [&m](const Moved& other) {
+            return other.control != m.control && other.control->IsDescendant(m.control.get());
+        });
+        if (!inside) outer.push_back(m);
+    }
+    moved_ = std::move(outer);
+    for (const Moved& m : moved_) {
+        limitToBounds(range_, boxOf(m.start), boundsOf(m.element, m.control.get()));
+    }
+    // The gadget pressed (or the selected container it sits in) leads: the grid and the guides
+    // are its.
+    wxWindow* pressed = controlOf(pressed_);
+    const auto lead = std::find_if(moved_.begin(), moved_.end(), [pressed](const Moved& m) {
+        return m.control.get() == pressed || (pressed && m.control->IsDescendant(pressed));
+    });
     if (lead == moved_.end()) {
         moved_.clear();
         mode_ = Mode::Cancelled;
         return;
     }
     std::iter_swap(moved_.begin(), lead);
-    scene_ = sceneOf(pressed_, moved_.front().control.get());
+    scene_ = sceneOf(moved_.front().element, moved_.front().control.get());
     last_ = Box{};
     mode_ = Mode::Moving;
 }
