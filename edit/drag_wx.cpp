@@ -1,5 +1,7 @@
 #include "edit/drag_wx.h"
 
+#include <wx/cursor.h>
+
 #include <algorithm>
 
 #include "edit/check_box_wx.h"
@@ -104,8 +106,15 @@ void PreviewDrag::refreshMarks() {
     }
     if (handles_[0] && handles_[0]->GetParent() != control->GetParent()) destroyAll(handles_);
     const auto boxes = handleBoxes(boxOf(control->GetRect()), SelectionFrame::kThickness);
+    // Clockwise from the top-left corner, as the handles are counted.
+    static const wxStockCursor kCursors[kHandles] = {
+        wxCURSOR_SIZENWSE, wxCURSOR_SIZENS, wxCURSOR_SIZENESW, wxCURSOR_SIZEWE,
+        wxCURSOR_SIZENWSE, wxCURSOR_SIZENS, wxCURSOR_SIZENESW, wxCURSOR_SIZEWE};
     for (size_t h = 0; h < handles_.size(); ++h) {
-        if (!handles_[h]) handles_[h] = makeMark(control->GetParent(), kHandleColour);
+        if (!handles_[h]) {
+            handles_[h] = makeMark(control->GetParent(), kHandleColour);
+            handles_[h]->SetCursor(wxCursor(kCursors[h]));
+        }
         place(handles_[h].get(), boxes[h]);
     }
 }
@@ -442,7 +451,8 @@ wxWindow* PreviewDrag::gadgetsParentAt(wxWindow* container, int x, int y) const 
         wxWindow* parent = c ? c->GetParent() : nullptr;
         if (!parent || (parent != container && !container->IsDescendant(parent))) continue;
         if (!parent->IsShownOnScreen()) continue;
-        const wxRect r = parent->GetScreenRect();
+        // Its client area: a press on a scroll area's bars is no band.
+        const wxRect r(parent->ClientToScreen(wxPoint(0, 0)), parent->GetClientSize());
         if (!r.Contains(x, y)) continue;
         const int64_t area = int64_t(r.width) * r.height;
         if (!best || area < bestArea) {
