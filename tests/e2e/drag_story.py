@@ -30,6 +30,7 @@ LINES = [
     "  ContainerGadget(#Box, 150, 20, 200, 120)",
     "    ButtonGadget(#In, 10, 10, 60, 25, \"In\")",
     "  CloseGadgetList()",
+    "  TextGadget(#A, 200, 260, 40, 20, \"a\") : TextGadget(#B, 250, 260, 40, 20, \"b\")",
     "EndProcedure",
 ]
 SOURCE = "\n".join(LINES) + "\n"
@@ -176,8 +177,17 @@ def story():
               4: "  TextGadget(#Note, width - 200, 170, 80, 20, \"Note\")"},
              "one undo takes the group nudge back")
 
+    # Two calls of one line moved together: both written into the line, one undo restores it.
+    s.drag(190, 250, 300, 290)
+    s.drag(220, 270, 220, 250)
+    moved = "  TextGadget(#A, 200, 240, 40, 20, \"a\") : TextGadget(#B, 250, 240, 40, 20, \"b\")"
+    s.expect({8: moved}, "a group drag of two calls on one line")
+    make_active(PREVIEW)
+    xdotool("key", "ctrl+z")
+    s.expect({8: LINES[8]}, "one undo gives the line of two calls back")
+
     check(text_of(s.code_view).count("\n") == SOURCE.count("\n"), "the code has as many lines")
-    for line in s.lines[1:8]:
+    for line in s.lines[1:9] + [moved]:
         result = subprocess.run([syntax_check], input=line.encode(), capture_output=True)
         check(result.returncode == 0, "%r parses (%s)" % (line, result.stdout.decode()))
 
