@@ -1,6 +1,7 @@
 #include "edit/drag_wx.h"
 
 #include <wx/cursor.h>
+#include <wx/scrolwin.h>
 
 #include <algorithm>
 
@@ -168,6 +169,14 @@ bool PreviewDrag::press(wxTopLevelWindow* window, int x, int y, PointerKeys keys
     pressed_ = hit;
     const bool wasSelected = selection_.contains(hit);
     if (!wasSelected) host_.choose(hit);
+    // A scroll area's bars scroll it, as before: the press selects and goes on to them.
+    if (auto* area = dynamic_cast<wxScrolledWindow*>(controlOf(hit))) {
+        const wxRect client(area->ClientToScreen(wxPoint(0, 0)), area->GetClientSize());
+        if (!client.Contains(x, y)) {
+            mode_ = Mode::Idle;
+            return false;
+        }
+    }
     // A press into a container that is not selected yet draws a band among its gadgets.
     bandParent_ = wasSelected ? nullptr : gadgetsParentAt(controlOf(hit), x, y);
     bandable_ = bandParent_ != nullptr;
