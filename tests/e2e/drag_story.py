@@ -140,6 +140,22 @@ def story():
     xdotool("key", "ctrl+z")
     s.expect({2: LINES[2]}, "undone")
 
+    # With the grid back on, Shift keeps the move horizontal and Alt suspends the grid.
+    make_active(MAIN)
+    xdotool("mousemove", "--sync", x + 10, y + h // 2)
+    xdotool("click", "1")
+    for key, line in (("shift", "  ButtonGadget(#One, 60, 20, 100, 30, \"One\")"),
+                      ("alt", "  ButtonGadget(#One, 63, 32, 100, 30, \"One\")")):
+        s.press(70, 35)
+        xdotool("keydown", key)
+        s.move(113, 47)
+        xdotool("mouseup", "1")
+        xdotool("keyup", key)
+        s.expect({2: line}, "a drag with %s held" % key)
+        make_active(PREVIEW)
+        xdotool("key", "ctrl+z")
+        s.expect({2: LINES[2]}, "undone")
+
     # A gadget in a container stays inside it, however far the pointer goes.
     inner = s.button("In")
     s.drag(190, 42, 490, 342)
