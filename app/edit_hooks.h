@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+class wxTopLevelWindow;
+
 namespace tessaly {
 
 // What the shell asks of the parameter and flag pages, the code writer and the preview
@@ -29,6 +31,11 @@ class EditHooks {
     virtual void redo() {}
     // A Paste replaced the code `before` by `after` and read it (an undoable step).
     virtual void codeReplaced(const std::string& /*before*/, const std::string& /*after*/) {}
+    // Direct manipulation: a preview window was opened; its presses may be taken from now on.
+    virtual void watchPreview(wxTopLevelWindow* /*window*/) {}
+    // True when presses into the preview are handled there (selection, drags): the shell's
+    // press watch then leaves them alone.
+    virtual bool takesPreviewPresses() const { return false; }
 };
 
 // The link to a code editor in another program that handed us its window id. Synchronous:

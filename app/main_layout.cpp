@@ -66,6 +66,20 @@ std::vector<ControlDesign> buildTable() {
                  .parent = kParametersPage,
                  .rect = {0, 467, 285, 20},
                  .text = kStartStatus});
+    t.push_back(
+        {.number = kGridSwitch,
+         .kind = K::Canvas,
+         .parent = kParametersPage,
+         .rect = {10, 444, 15, 15},
+         .toolTip = "Drags snap to a 10-pixel grid; hold Alt while dragging to place freely",
+         .data = 1,
+         .font = false});
+    t.push_back({.number = kGridLabel,
+                 .kind = K::Label,
+                 .parent = kParametersPage,
+                 .rect = {30, 442, 200, 20},
+                 .text = "Snap to grid",
+                 .colours = C::PageLabel});
     t.push_back({.number = kFlagsPage,
                  .kind = K::Page,
                  .rect = {5, 70, 285, 490},
@@ -133,7 +147,8 @@ const std::vector<AnchorDesign>& mainWindowAnchors() {
         {kParametersPage, 1, 1, 0, 1}, {kFlagsPage, 1, 1, 0, 1},       {kFlagList, 1, 1, 0, 1},
         {kViewCodeSwitch, 1, 0, 0, 0}, {kViewCodeLabel, 1, 0, 0, 0},   {kPasteButton, 1, 0, 0, 0},
         {kCopyButton, 1, 0, 0, 0},     {kCodeView, 1, 1, 1, 1},        {kStatusLine, 1, 0, 0, 0},
-        {kCreditLabel, 0, 0, 1, 1},    {kIdeUpdateButton, 1, 0, 0, 1},
+        {kCreditLabel, 0, 0, 1, 1},    {kIdeUpdateButton, 1, 0, 0, 1}, {kGridSwitch, 1, 0, 0, 0},
+        {kGridLabel, 1, 0, 0, 0},
     };
     return anchors;
 }

@@ -101,7 +101,8 @@ void Shell::start(const std::optional<std::string>& fileText) {
     pressWatch_ = watchLeftPresses(
         [this](int x, int y, wxWindow* topLevel) {
             if (previewWindow_ != kWindow &&
-                topLevel == Registry::instance().window(previewWindow_)) {
+                topLevel == Registry::instance().window(previewWindow_) &&
+                !services_.edit->takesPreviewPresses()) {
                 selectAt(x, y);
             }
         },
@@ -171,6 +172,7 @@ void Shell::adoptWindow(wxTopLevelWindow* window) {
     // Not passed on: the toolkit's own handler would stretch a lone gadget over the whole
     // window, and every gadget keeps the place and size its line gives it.
     window->Bind(wxEVT_SIZE, [this](wxSizeEvent&) { onResize(); });
+    services_.edit->watchPreview(window);
 }
 
 void Shell::installShortcuts(wxTopLevelWindow* window) {

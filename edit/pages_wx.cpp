@@ -365,6 +365,10 @@ void EditPages::redo() {
 }
 
 void EditPages::restore(const UndoStep& step, bool forward) {
+    if (step.kind == UndoStep::Kind::Group) {
+        restoreGroup(step, forward);
+        return;
+    }
     if (step.kind == UndoStep::Kind::Reading) {
         host_.readCode(forward ? step.codeAfter : step.codeBefore);
         return;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "edit/drag.h"
 #include "edit/pages.h"
 #include "edit/selection_frame_wx.h"
 #include "edit/undo.h"
@@ -78,6 +79,19 @@ class EditPages {
     // A Paste replaced the code `before` with `after` and read it: one more step.
     void codeReplaced(const std::string& before, const std::string& after);
 
+    // Direct manipulation (pages_geometry_wx.cpp). New x, y, width and height texts for several
+    // elements at once (a drag, a nudge of a multiple selection): each statement written under
+    // the syntax check, each control placed where its line now puts it, one undo step.
+    struct GeometryEdit {
+        int32_t element = -1;
+        GeometryTexts texts;
+    };
+    void commitGeometry(const std::vector<GeometryEdit>& edits, int nudgedField = 0);
+    // The list index of the element on the pages, -1 for none.
+    int32_t shownIndex() const { return shown_; }
+    // Lays the selection frame around its control again (the control was moved by hand).
+    void followFrame() { frame_.follow(); }
+
   private:
     sElement* shownElement();
     // Writes the element's statement into the code view, and has every element read from the
@@ -93,6 +107,7 @@ class EditPages {
     // Records a step of element `shown_` from its state `before` to its state now.
     void record(const ElementState& before, int nudgedField = 0);
     void restore(const UndoStep& step, bool forward);
+    void restoreGroup(const UndoStep& step, bool forward);
 
     PagesHost& host_;
     PagesView view_;

@@ -10,6 +10,14 @@ bool sameState(const ElementState& a, const ElementState& b) {
     return a.values == b.values && a.types == b.types && a.pbAny == b.pbAny && a.line == b.line;
 }
 
+bool sameElements(const UndoStep& a, const UndoStep& b) {
+    if (a.parts.size() != b.parts.size()) return false;
+    for (size_t i = 0; i < a.parts.size(); ++i) {
+        if (a.parts[i].element != b.parts[i].element) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ElementState stateOf(const sElement& element, std::string line) {
@@ -34,13 +42,25 @@ void restoreState(sElement& element, const ElementState& state) {
 
 void UndoHistory::push(UndoStep step) {
     if (step.kind == UndoStep::Kind::Edit && sameState(step.before, step.after)) return;
+    if (step.kind == UndoStep::Kind::Group) {
+        std::erase_if(step.parts, [](const UndoStep& p) { return sameState(p.before, p.after); });
+        if (step.parts.empty()) return;
+    }
     undone_.clear();
-    // Nudging the same field of the same element again, right after, extends that step.
+    // Nudging the same field of the same element (or elements) again, right after, extends that
+    // step.
     if (joinable_ && step.nudgedField != 0 && !done_.empty()) {
         UndoStep& last = done_.back();
-        if (last.kind == UndoStep::Kind::Edit && last.element == step.element &&
-            last.nudgedField == step.nudgedField) {
+        if (last.kind == UndoStep::Kind::Edit && step.kind == UndoStep::Kind::Edit &&
+            last.element == step.element && last.nudgedField == step.nudgedField) {
             last.after = std::move(step.after);
+            return;
+        }
+        if (last.kind == UndoStep::Kind::Group && step.kind == UndoStep::Kind::Group &&
+            last.nudgedField == step.nudgedField && sameElements(last, step)) {
+            for (size_t i = 0; i < last.parts.size(); ++i) {
+                last.parts[i].after = std::move(step.parts[i].after);
+            }
             return;
         }
     }

@@ -18,9 +18,10 @@ struct ElementState {
     std::string line;
 };
 
-// One undoable step: an edit of one element, or a reading of new code (Paste).
+// One undoable step: an edit of one element, an edit of several at once (a drag or a nudge of a
+// multiple selection), or a reading of new code (Paste).
 struct UndoStep {
-    enum class Kind { Edit, Reading } kind = Kind::Edit;
+    enum class Kind { Edit, Reading, Group } kind = Kind::Edit;
     // Edit: the element and its state before and after.
     int32_t element = -1;
     ElementState before;
@@ -30,6 +31,8 @@ struct UndoStep {
     // Reading: the whole code before and after.
     std::string codeBefore;
     std::string codeAfter;
+    // Group: one Edit step per element, in the order they were written (undone in reverse).
+    std::vector<UndoStep> parts;
 };
 
 // The state of element `listIndex` with the given line text.

@@ -34,9 +34,11 @@ enum Control : int32_t {
     kFlagList = 32,
     kStatusLine = 33,
     kTextSwitch = 34,  // beside the field of a text entry: ticked, it is written as a text
+    kGridSwitch = 35,  // ticked: drags in the preview snap to the grid
+    kGridLabel = 36,
 };
 
-inline constexpr int32_t kLastControl = kTextSwitch;
+inline constexpr int32_t kLastControl = kGridLabel;
 
 inline constexpr int32_t kInnerWidth = 800;
 inline constexpr int32_t kInnerHeight = 600;

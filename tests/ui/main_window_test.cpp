@@ -64,6 +64,9 @@ const Expected kControls[] = {
      "Ticked: written as a text in quotes. Unticked: written as code, as typed (a variable, a "
      "constant, an expression)",
      false},
+    {35, 2, 10, 444, 15, 15, "",
+     "Drags snap to a 10-pixel grid; hold Alt while dragging to place freely", true},
+    {36, 2, 30, 442, 200, 20, "Snap to grid", "", true},
 };
 
 wxString textOf(wxWindow* w) {
@@ -95,7 +98,7 @@ TEST_F(MainWindowTest, EveryControlHasItsNumberPlaceTextTipAndVisibility) {
         EXPECT_EQ(w->IsShown(), e.shown);
     }
     EXPECT_EQ(statusAtStart, " X: 0 / Y: 0");
-    EXPECT_EQ(control(35), nullptr);
+    EXPECT_EQ(control(37), nullptr);
 }
 
 TEST_F(MainWindowTest, KindsAndSettingsOfTheControls) {

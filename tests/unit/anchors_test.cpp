@@ -30,10 +30,11 @@ std::map<int32_t, AnchorPlacement> placements(const AnchorTable& table, int32_t 
 TEST(Anchors, MainWindowMarginsFollowFromTheDesignedRectangles) {
     const struct {
         int32_t gadget, right, bottom;
-    } expected[] = {{kParametersPage, 510, 40}, {kFlagsPage, 510, 40},     {kFlagList, 515, 110},
-                    {kViewCodeSwitch, 595, 10}, {kViewCodeLabel, 510, 7},  {kPasteButton, 715, 8},
-                    {kCopyButton, 630, 8},      {kCodeView, 5, 40},        {kStatusLine, 515, 113},
-                    {kCreditLabel, 10, 7},      {kIdeUpdateButton, 715, 8}};
+    } expected[] = {{kParametersPage, 510, 40}, {kFlagsPage, 510, 40},      {kFlagList, 515, 110},
+                    {kViewCodeSwitch, 595, 10}, {kViewCodeLabel, 510, 7},   {kPasteButton, 715, 8},
+                    {kCopyButton, 630, 8},      {kCodeView, 5, 40},         {kStatusLine, 515, 113},
+                    {kCreditLabel, 10, 7},      {kIdeUpdateButton, 715, 8}, {kGridSwitch, 775, 141},
+                    {kGridLabel, 570, 138}};
     const AnchorTable table = mainTable();
     ASSERT_EQ(table.entries().size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
