@@ -17,6 +17,7 @@ namespace tessaly {
 class WxClipboard : public Clipboard {
   public:
     ~WxClipboard() override;
+    // The text as requestText gets it, waited for with only clipboard events handled meanwhile.
     std::string getText() override;
     void putText(const std::string& text) override;
     void keepAfterExit() override;

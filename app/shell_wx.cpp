@@ -239,6 +239,7 @@ void Shell::quit() {
 void Shell::paste() {
     if (pasting_) return;  // the first Paste is still waiting for the clipboard
     pasting_ = true;
+    showNote("Paste: waiting for the clipboard");
     services_.clipboard->requestText([this](ClipboardText got) {
         pasting_ = false;
         if (quitting_) return;

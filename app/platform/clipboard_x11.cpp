@@ -2,6 +2,8 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/evtloop.h>
+#include <wx/stopwatch.h>
 #include <wx/timer.h>
 
 #include <gtk/gtk.h>
@@ -103,11 +105,19 @@ unsigned long clipboardOwnerWindow() {
 }
 
 std::string WxClipboard::getText() {
-    wxClipboardLocker lock;
-    if (!lock || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) return {};
-    ByteTextData data;
-    if (!wxTheClipboard->GetData(data)) return {};
-    return data.bytes();
+    // As the toolkit's own clipboard calls wait, handling clipboard events only, but for at most
+    // kClipboardWaitMs: an owner that never answers would hold up the start for half a minute.
+    std::optional<ClipboardText> got;
+    requestText([&got](ClipboardText text) { got = std::move(text); });
+    std::optional<wxEventLoop> loop;  // before the program's loop runs, one of our own
+    std::optional<wxEventLoopActivator> active;
+    if (!wxEventLoopBase::GetActive()) active.emplace(&loop.emplace());
+    for (wxStopWatch waited; !got && waited.Time() < kClipboardWaitMs;) {
+        wxEventLoopBase::GetActive()->YieldFor(wxEVT_CATEGORY_CLIPBOARD);
+        if (!got) wxMilliSleep(1);
+    }
+    cancelRequest();
+    return got && got->ok ? got->text : std::string();
 }
 
 void WxClipboard::putText(const std::string& text) {

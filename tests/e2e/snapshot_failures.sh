@@ -8,8 +8,9 @@ trap 'rm -rf "$dir"' EXIT
 cd "$(dirname "$program")" || exit 1
 mkdir "$dir/folder"
 printf 'old' >"$dir/old.png"
+ln "$dir/old.png" "$dir/linked.png"  # written in place, not beside and renamed
 printf '; no gadget\n' >"$dir/empty.pb"
-# OUT, what the message says, FORM; the last one with files that may not grow beyond one block.
+# OUT, what the message says, FORM; the last ones with files that may not grow beyond one block.
 while IFS='|' read -r out says code limit; do
     message=$( (trap '' XFSZ; ulimit -f "$limit"; exec "$program" --snapshot "$out" "${code:-$form}") 2>&1)
     status=$?
@@ -21,8 +22,9 @@ $dir/missing/out.png|does not exist||unlimited
 $dir/folder|is a folder||unlimited
 $dir/empty.png|no preview window|$dir/empty.pb|unlimited
 $dir/old.png|File too large||1
+$dir/linked.png|File too large||1
 EOT
-[ "$(cat "$dir/old.png")" = old ] && [ "$(ls -A "$dir" | tr '\n' ' ')" = "empty.pb folder old.png " ] ||
+[ "$(cat "$dir/old.png")" = old ] && [ "$(ls -A "$dir" | tr '\n' ' ')" = "empty.pb folder linked.png old.png " ] ||
     { echo "FAILED: the earlier picture changed or something was left: $(ls -A "$dir")"; exit 1; }
 "$program" --snapshot "$dir/old.png" "$form" 2>/dev/null && [ "$(identify -format %m "$dir/old.png")" = PNG ] ||
     { echo "FAILED: a writable picture was not written"; exit 1; }

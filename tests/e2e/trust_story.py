@@ -68,7 +68,7 @@ class Story:
         names = [a.get_name() for a in walk(self.picker) if a.get_role_name() == "table cell"]
         check(entry in names, "the picker lists %r" % entry)
         Atspi.Selection.select_child(self.picker, names.index(entry))
-        wait_for(lambda: self.picker.get_name() == entry, "the picker to read " + entry)
+        wait_for(lambda: self.picker.get_name() == entry, "the picker to read " + entry, 30)
 
     def field(self, label):
         lab = wait_for(lambda: find(self.main, "label", label), "the label " + label)
@@ -89,7 +89,7 @@ class Story:
         for index, line in changes.items():
             self.lines[index] = line
         expected = "\n".join(self.lines) + "\n"
-        if wait_for_quietly(lambda: text_of(self.code_view) == expected, 10):
+        if wait_for_quietly(lambda: text_of(self.code_view) == expected, 30):
             check(True, what)
             return
         actual = text_of(self.code_view).split("\n")

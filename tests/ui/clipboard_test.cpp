@@ -92,6 +92,15 @@ TEST_F(ClipboardTest, APasteThatGetsNoTextChangesNothingAndSaysWhy) {
     EXPECT_EQ(real.getText(), "");
 }
 
+TEST_F(ClipboardTest, AnOwnerThatNeverAnswersHoldsUpTheStartOnlyForTheWait) {
+    const std::function<void()> release = takeClipboardSilently();
+    wxStopWatch started;
+    startOnRealClipboard();
+    release();
+    EXPECT_LT(started.Time(), kClipboardWaitMs + 3000);
+    EXPECT_EQ(codeView(), "");
+}
+
 TEST_F(ClipboardTest, OneMegabyteTravelsBothWays) {
     std::string big;
     for (int i = 0; big.size() < 1024 * 1024; ++i) {

@@ -93,7 +93,7 @@ class ShellTest : public ::testing::Test {
     void resizeMainWindow(int width, int height);
 
     MemoryClipboard memory;
-    std::string editorVariable;      // what the shell reads as PB_TOOL_Scintilla, also after start
+    std::string editorVariable;  // what the shell reads as PB_TOOL_Scintilla, also after start
     RecordingEdits edits;
     RecordingEditor editor;
     bool ended = false;

@@ -5,12 +5,9 @@
 #include "app/safe_write.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -216,28 +213,6 @@ TEST(IdeWriteBack, KeepsOwnerGroupModeAndLinksOrLeavesTheFileAlone) {
                   row.setup == HardLink || row.setup == SymLink ? 2 : 1);
         fs::remove_all(dir);
     }
-}
-
-TEST(IdeWriteBack, AWriteThatFailsPartWayLeavesTheFileAsItWas) {
-    struct rlimit old {};
-    getrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, SIG_IGN);
-    const std::string file = fs::temp_directory_path() / ("part-way-" + std::to_string(getpid()));
-    for (const bool hardLink : {false, true}) {  // renamed, or written in place
-        std::ofstream(file, std::ios::binary) << "a\nb\nc\n";
-        EXPECT_EQ(hardLink ? link(file.c_str(), (file + "2").c_str()) : 0, 0);
-        IdeFile ide;
-        std::string error;
-        ASSERT_TRUE(ide.load(file, "2x1x2x2", error));
-        struct rlimit small = {40, old.rlim_max};  // the new text does not fit
-        setrlimit(RLIMIT_FSIZE, &small);
-        EXPECT_FALSE(ide.writeBack(std::string(100, 'x'), error));
-        setrlimit(RLIMIT_FSIZE, &old);
-        EXPECT_EQ(error, std::strerror(EFBIG));
-        EXPECT_EQ(contents(file), "a\nb\nc\n");
-    }
-    fs::remove(file);
-    fs::remove(file + "2");
 }
 
 TEST(IdeWriteBack, TheTemporaryNameFitsAndSameLinesAreFoundWhereTheyStandUnchanged) {
