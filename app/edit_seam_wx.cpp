@@ -19,6 +19,7 @@ class PagesHooks : public EditHooks, private PagesHost {
     void applyEdits() override { pages_.applyEdits(); }
     void undo() override { pages_.undo(); }
     void redo() override { pages_.redo(); }
+    bool revertField() override { return pages_.revertFocusedField(); }
     void codeReplaced(const std::string& before, const std::string& after) override {
         pages_.codeReplaced(before, after);
     }

@@ -2,7 +2,6 @@
 
 #include <wx/accel.h>
 #include <wx/choice.h>
-#include <wx/display.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
@@ -33,9 +32,11 @@ using namespace main_window;
 
 // Shortcut items 0..8 travel as menu events with these ids.
 constexpr int kShortcutBaseId = wxID_HIGHEST + 1000;
-constexpr int kShortcutItems = 11;  // 0 Escape, 1..8 nudges, 9 undo, 10 redo
+constexpr int kShortcutItems = 13;  // 0 Escape, 1..8 nudges, 9 undo, 10 redo, 11/12 pages
 constexpr int kUndoItem = 9;
 constexpr int kRedoItem = 10;
+constexpr int kNextPageItem = 11;      // main window only, as a notebook's Ctrl+Tab
+constexpr int kPreviousPageItem = 12;  // main window only
 
 template <typename T>
 T* mainControl(int32_t number) {
@@ -149,7 +150,14 @@ void Shell::bindCommands() {
         showEntry(entry);
         Registry::instance().control(kNameField)->SetFocus();
     });
-    frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { quit(); });
+    frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+        if (requestQuit()) return;
+        if (event.CanVeto()) {
+            event.Veto();
+        } else {
+            quit();  // the session is ending: no choice left
+        }
+    });
     frame_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         // The minimum was turned into an outer size with the frame's decorations guessed before
         // the window manager framed it; now they are known.
@@ -160,7 +168,14 @@ void Shell::bindCommands() {
 }
 
 void Shell::adoptWindow(wxTopLevelWindow* window) {
-    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { quit(); });
+    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+        if (requestQuit()) return;
+        if (event.CanVeto()) {
+            event.Veto();
+        } else {
+            quit();  // the session is ending: no choice left
+        }
+    });
     window->Bind(wxEVT_ACTIVATE, [this, window](wxActivateEvent& event) {
         onActivate(window, event.GetActive());
         event.Skip();
@@ -188,17 +203,24 @@ void Shell::installShortcuts(wxTopLevelWindow* window) {
         {wxACCEL_CTRL, 'Z', kUndoItem},
         {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', kRedoItem},
         {wxACCEL_CTRL, 'Y', kRedoItem},
+        {wxACCEL_CTRL, WXK_TAB, kNextPageItem},
+        {wxACCEL_CTRL, WXK_PAGEDOWN, kNextPageItem},
+        {wxACCEL_CTRL | wxACCEL_SHIFT, WXK_TAB, kPreviousPageItem},
+        {wxACCEL_CTRL, WXK_PAGEUP, kPreviousPageItem},
     };
     constexpr int kKeys = int(sizeof keys / sizeof keys[0]);
     wxAcceleratorEntry entries[kKeys];
-    for (int k = 0; k < kKeys; ++k) {
-        entries[k].Set(keys[k].flags, keys[k].key, kShortcutBaseId + keys[k].item);
+    int count = 0;
+    for (const auto& key : keys) {
+        // A preview's own panel gadget keeps Ctrl+Tab: the pages are the main window's.
+        if (key.item >= kNextPageItem && window != frame_) continue;
+        entries[count++].Set(key.flags, key.key, kShortcutBaseId + key.item);
     }
     // A preview window is reused by every reading: its handler is bound the first time only.
     const bool firstTime = !window->GetAcceleratorTable()->IsOk();
     // Accelerators of the top-level window are looked up before a focused text field sees the
     // key, so the shortcuts also work while typing.
-    window->SetAcceleratorTable(wxAcceleratorTable(kKeys, entries));
+    window->SetAcceleratorTable(wxAcceleratorTable(count, entries));
     if (!firstTime) return;
     window->Bind(
         wxEVT_MENU,
@@ -210,7 +232,8 @@ void Shell::installShortcuts(wxTopLevelWindow* window) {
 
 void Shell::onShortcut(int32_t window, int32_t item) {
     if (item == 0 && window == kWindow) {
-        quit();
+        // A field changed but not committed is put back first; the next Escape quits.
+        if (!services_.edit->revertField()) requestQuit();
         return;
     }
     // A shortcut that changed nothing writes nothing: rewriting the line unasked would reformat
@@ -221,6 +244,10 @@ void Shell::onShortcut(int32_t window, int32_t item) {
     }
     if (item == kUndoItem) services_.edit->undo();
     if (item == kRedoItem) services_.edit->redo();
+    if (item == kNextPageItem || item == kPreviousPageItem) {
+        const wxString tab = stepTab(item == kNextPageItem ? 1 : -1);
+        if (!tab.empty()) showPageOfTab(tab);
+    }
 }
 
 void Shell::quit() {
@@ -235,29 +262,19 @@ void Shell::paste() {
     const std::string before = codeViewText();
     const std::string after = services_.clipboard->getText();
     readCode(after);
+    setUnsaved(false);  // the code is the clipboard's
     services_.edit->codeReplaced(before, after);
 }
 
 void Shell::readCode(const std::string& text) {
+    if (text != codeViewText()) setUnsaved(true);
     setCodeViewText(text);
     readCodeView();
 }
 
 void Shell::keepPreviewInSight() {
     wxTopLevelWindow* preview = Registry::instance().window(previewWindow_);
-    if (!frame_ || !preview || preview == frame_) return;
-    const wxRect p = preview->GetScreenRect();
-    const wxRect m = frame_->GetScreenRect();
-    if (!p.Intersects(m)) return;
-    // The main window stays on top: beside the preview, where the desktop has room for it.
-    const wxRect desktop = wxGetClientDisplayRect();
-    const int y =
-        std::clamp(m.y, desktop.y, std::max(desktop.y, desktop.GetBottom() + 1 - m.height));
-    if (p.GetRight() + 1 + m.width <= desktop.GetRight() + 1) {
-        frame_->Move(p.GetRight() + 1, y);
-    } else if (p.x - m.width >= desktop.x) {
-        frame_->Move(p.x - m.width, y);
-    }
+    if (frame_ && preview && preview != frame_) placer_.afterReading(frame_, preview);
 }
 
 std::optional<int32_t> Shell::procedureDefault(int32_t line, std::string_view name) const {
@@ -279,6 +296,7 @@ void Shell::choosePickerEntry(int32_t entry) {
 
 void Shell::copy() {
     services_.clipboard->putText(codeViewText());
+    setUnsaved(false);
 }
 
 void Shell::ideUpdate() {
@@ -288,6 +306,7 @@ void Shell::ideUpdate() {
         const bool written = services_.ideFile->writeBack(code, reason);
         // On the clipboard either way: after a failed write it is the user's only copy.
         services_.clipboard->putText(code);
+        setUnsaved(false);
         if (!written) {
             showMessageBox("IDE Update", "The code could not be written to\n" +
                                              services_.ideFile->path() + "\n(" + reason +
@@ -341,6 +360,11 @@ void Shell::onActivate(wxWindow* window, bool active) {
         hoverBeat_.start(20);
     } else {
         hoverBeat_.stop();
+        // The last word of the poll: a pointer that has left no longer names a gadget.
+        if (hover_.index >= 0) {
+            const wxPoint pointer = wxGetMousePosition();
+            hoverAt(pointer.x, pointer.y);
+        }
     }
 }
 
@@ -388,10 +412,20 @@ bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
 void Shell::readCodeView() {
     // Nothing of the previous form may stay named in the status line.
     mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(kStartStatus));
-    const CodeText code(codeViewText());
+    const std::string text = codeViewText();
+    const CodeText code(text);
     reading_ = &code;
+    placer_.beforeReading(Registry::instance().window(previewWindow_));
     readForm(code, keywords_, list_, *this);
     reading_ = nullptr;
+    // Text that is not form code at all (a sentence copied by mistake) is said to be so.
+    bool form = false;
+    for (int i = 0; i < list_.count() && !form; ++i) {
+        form = list_[i].Sort == kSortWindow || list_[i].Sort == kSortGadget;
+    }
+    if (!form && text.find_first_not_of(" \t\r\n") != std::string::npos) {
+        showNote("No form code found: copy form code and press Paste");
+    }
     keepPreviewInSight();
     forgetHover(hover_);
     pointerMoved_ = true;  // other gadgets may lie under the pointer now
@@ -425,6 +459,7 @@ void Shell::replaceCodeLine(int32_t line, const std::string& text) {
     const auto span = lineSpan(view, line);
     if (!span) return;
     const wxString replacement = toWx(text);
+    if (view->GetRange(span->first, span->first + span->second) != replacement) setUnsaved(true);
     view->Replace(span->first, span->first + span->second, replacement);
     view->SetSelection(span->first, span->first + long(replacement.length()));
     view->ShowPosition(span->first);

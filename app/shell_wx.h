@@ -17,6 +17,7 @@
 #include "app/picker_wx.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_host_wx.h"
+#include "app/preview_placement_wx.h"
 #include "app/view_code.h"
 #include "form/keywords.h"
 #include "form/model.h"
@@ -58,8 +59,16 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void onResize();
     // A shortcut event from window `window` with item 0..8.
     void onShortcut(int32_t window, int32_t item);
-    // Ends the program with exit code 0: keeps the clipboard text alive, then ends.
+    // Ends the program with exit code 0: keeps the clipboard text alive, then ends. Asks nothing
+    // (a stop signal, IDE Update, the snapshot).
     void quit();
+    // Quitting as the user asks for it (Escape, a close box): with edits not given back yet, asks
+    // once through the question box whether to give the code back first (Copy, or IDE Update),
+    // quit without it, or keep editing. Returns false when the program keeps running.
+    bool requestQuit();
+    // Whether the code view holds edits not given back (Copy, IDE Update) since the last reading;
+    // the main window's title then starts with "*".
+    bool hasUnsavedEdits() const { return unsaved_; }
     // Shows the page of the tab with this text ("Parameters" or "Flags"); other texts do nothing.
     void showPageOfTab(const wxString& tabText);
     // The IDE Update command. With an IDE file: writes the code into the file, puts it on the
@@ -130,11 +139,13 @@ class Shell : public ReadFormHooks, public PreviewHost {
     // Where the code came from and where IDE Update sends it; decided once, at start-up.
     enum class Link { Clipboard, Editor, File };
 
-    // Moves the main window beside the preview window when it covers part of it and the desktop
-    // has room on either side.
+    // Moves the main window (and, unless the user moved it, the preview) so that the main window
+    // hides as little of the preview as the desktop allows.
     void keepPreviewInSight();
     void connect();
     void showIdeUpdateInsteadOfPaste();
+    // Marks the code as edited (or as given back) in the flag and the main window's title.
+    void setUnsaved(bool unsaved);
     void bindCommands();
     void onHoverTimer();
     // Runs the hover poll while the preview window is the active window, and only then.
@@ -158,12 +169,14 @@ class Shell : public ReadFormHooks, public PreviewHost {
     HoverBeat hoverBeat_;
     bool pointerMoved_ = true;  // since the last hover update
     PickerBatch pickerBatch_;
+    PreviewPlacer placer_;
     std::unique_ptr<PressWatch> pressWatch_;
     int32_t previewWindow_ = 0;
     int32_t placeholderPicture_ = 0;
     uint32_t editorHandle_ = 0;
     Link link_ = Link::Clipboard;
     bool quitting_ = false;
+    bool unsaved_ = false;
     const CodeText* reading_ = nullptr;  // the code being read, during a reading only
 };
 

@@ -104,6 +104,18 @@ void EditPages::bind() {
     }
     flagList()->Bind(wxEVT_LIST_ITEM_CHECKED, [this](wxListEvent&) { flagsChanged(); });
     flagList()->Bind(wxEVT_LIST_ITEM_UNCHECKED, [this](wxListEvent&) { flagsChanged(); });
+    // Space ticks or unticks the focused row, as in a list of check boxes; the list itself only
+    // moves its selection with it.
+    flagList()->Bind(wxEVT_CHAR_HOOK, [](wxKeyEvent& event) {
+        wxListCtrl* flags = flagList();
+        const long row = flags->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+        if (event.GetKeyCode() != WXK_SPACE || event.HasAnyModifiers() || row < 0 ||
+            !flags->IsEnabled()) {
+            event.Skip();
+            return;
+        }
+        flags->CheckItem(row, !flags->IsItemChecked(row));  // reported as a tick or an untick
+    });
 }
 
 sElement* EditPages::shownElement() {
@@ -113,7 +125,15 @@ sElement* EditPages::shownElement() {
 
 void EditPages::setFieldText(int position, const std::string& text) {
     baseline_[size_t(position)] = toWx(text);
-    field(position)->ChangeValue(baseline_[size_t(position)]);
+    wxTextCtrl* f = field(position);
+    f->ChangeValue(baseline_[size_t(position)]);
+    // A text longer than the field is read whole in its tool tip, also in a disabled field.
+    const wxString& shown = baseline_[size_t(position)];
+    if (f->GetTextExtent(shown).x > f->GetClientSize().x - 8) {
+        f->SetToolTip(shown);
+    } else {
+        f->UnsetToolTip();
+    }
 }
 
 void EditPages::resetPages() {
@@ -202,6 +222,22 @@ void EditPages::fieldLeft(int position) {
     writeElement(*element);
     applyTo(*element);
     record(before);
+}
+
+bool EditPages::revertFocusedField() {
+    const wxWindow* focused = wxWindow::FindFocus();
+    for (int p = 0; p < kPageFields; ++p) {
+        wxTextCtrl* f = field(p);
+        if (!f || f != focused || f->GetValue() == baseline_[size_t(p)]) continue;
+        f->ChangeValue(baseline_[size_t(p)]);
+        f->SetInsertionPointEnd();
+        if (const sElement* element = shownElement(); element && p == kNamePosition) {
+            view_.anyNumber = pagesFor(element).anyNumber;
+            setSwitchState(kAnyNumberSwitch, view_.anyNumber);
+        }
+        return true;
+    }
+    return false;
 }
 
 void EditPages::record(const ElementState& before, int nudgedField) {

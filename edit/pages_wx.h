@@ -59,6 +59,9 @@ class EditPages {
 
     // A field lost the focus: commits it when the user changed its text. Public for tests.
     void fieldLeft(int position);
+    // Escape: the focused field shows again what it showed before the user changed it (and the
+    // any-number switch its committed state). False when no focused field had a change.
+    bool revertFocusedField();
     // The flag list reported a tick or an untick.
     void flagsChanged();
     // A press on the any-number switch.

@@ -109,11 +109,15 @@ void LivePreview::startBuildingIn(int32_t window) {
 
 void LivePreview::openDefaultWindow() {
     if (wxFrame* frame = previewFrame()) {
+        // A reused window may still show the title of the form it showed before.
+        frame->SetTitle("Tessaly");
         frame->SetClientSize(kDefaultWidth, kDefaultHeight);
     } else {
         // The default window has the program's own window style.
         makeFrame("Tessaly", 0, 0, kDefaultWidth, kDefaultHeight, wxDEFAULT_FRAME_STYLE)->Centre();
     }
+    // The nudges and the rest work in every preview window, with a window line or without.
+    host_.installShortcuts(previewFrame());
     startBuildingIn(window_);
 }
 

@@ -55,8 +55,8 @@ class LivePreview {
     void setPlaceholderPicture(int32_t imageNumber);
 
     // Opens the default preview window ("Tessaly", inner 800 x 600, centred), or, when a preview
-    // window exists, reuses it at that inner size with its title. It becomes the current parent,
-    // and is shown (and raised) when the build that follows is done.
+    // window exists, reuses it at that inner size with that title. Either way it gets the
+    // shortcuts, becomes the current parent, and is shown (and raised) when the build is done.
     void openDefaultWindow();
     // One pass over the freshly read list: creates each element's object, stores its number in
     // Gadget (and Image), and adds picker entries for kinds 0 and 1 (setting Index).
