@@ -1,8 +1,9 @@
 #include "app/preview_placement_wx.h"
 
 #include <wx/display.h>
-#include <wx/time.h>
 #include <wx/utils.h>
+
+#include <cstdlib>
 
 #include "app/window_placement.h"
 
@@ -10,8 +11,9 @@ namespace tessaly {
 
 namespace {
 
-// How long the window manager may take to answer a placement with moves of its own.
-constexpr int kSettleMs = 1500;
+// How far from where the program put it a window must be to count as moved by the user: the
+// window manager may shift a window a little as it frames it.
+constexpr int kMoveTolerance = 12;
 
 Rect rectOf(const wxRect& r) {
     return {r.x, r.y, r.width, r.height};
@@ -27,26 +29,23 @@ wxRect desktopOf(const wxWindow* window) {
 
 void PreviewPlacer::beforeReading(wxTopLevelWindow* preview) {
     before_.reset();
-    if (preview && preview == window_) before_ = preview->GetPosition();
-    settleUntil_ = wxGetLocalTimeMillis() + kSettleMs;
-}
-
-void PreviewPlacer::watch(wxTopLevelWindow* preview) {
-    if (preview == window_) return;
-    window_ = preview;
-    userMoved_ = false;
-    // A move long after our own placement is the user's: that window then keeps its place.
-    preview->Bind(wxEVT_MOVE, [this, preview](wxMoveEvent& event) {
-        if (preview == window_ && wxGetLocalTimeMillis() > settleUntil_) userMoved_ = true;
-        event.Skip();
-    });
+    if (!preview || preview != window_) return;
+    before_ = preview->GetPosition();
+    // Somewhere else than where the program put it: the user moved it, and it keeps its place.
+    if (placedAt_ && (std::abs(before_->x - placedAt_->x) > kMoveTolerance ||
+                      std::abs(before_->y - placedAt_->y) > kMoveTolerance)) {
+        userMoved_ = true;
+    }
 }
 
 void PreviewPlacer::afterReading(wxTopLevelWindow* main, wxTopLevelWindow* preview) {
     if (!main || !preview || preview == main) return;
-    watch(preview);
+    if (preview != window_) {
+        window_ = preview;
+        userMoved_ = false;
+        placedAt_.reset();
+    }
     if (userMoved_ && before_) preview->Move(*before_);
-    settleUntil_ = wxGetLocalTimeMillis() + kSettleMs;
     place(main, preview);
     // The frames' sizes are known once the window manager has framed them.
     preview->CallAfter([this, main, preview] {
@@ -60,9 +59,9 @@ void PreviewPlacer::place(wxTopLevelWindow* main, wxTopLevelWindow* preview) {
     const Rect p = rectOf(preview->GetScreenRect());
     const WindowPlacement placed =
         placeWindows(desktop, m, p, !userMoved_, isCentredOn(desktop, p));
-    settleUntil_ = wxGetLocalTimeMillis() + kSettleMs;
     if (!(placed.preview == p)) preview->Move(placed.preview.x, placed.preview.y);
     if (!(placed.main == m)) main->Move(placed.main.x, placed.main.y);
+    placedAt_ = preview->GetPosition();
 }
 
 }  // namespace tessaly

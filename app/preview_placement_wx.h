@@ -22,12 +22,11 @@ class PreviewPlacer {
 
   private:
     void place(wxTopLevelWindow* main, wxTopLevelWindow* preview);
-    void watch(wxTopLevelWindow* preview);
 
     wxTopLevelWindow* window_ = nullptr;  // the preview window placed last
     std::optional<wxPoint> before_;       // where it was when the reading started
+    std::optional<wxPoint> placedAt_;     // where the program put it last
     bool userMoved_ = false;
-    wxLongLong settleUntil_ = 0;  // moves before then answer our own placement
 };
 
 }  // namespace tessaly
