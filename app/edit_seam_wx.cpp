@@ -36,6 +36,9 @@ class PagesHooks : public EditHooks, private PagesHost {
     std::string codeLine(int32_t line) override { return shell_.codeLine(line); }
     void choosePickerEntry(int32_t entry) override { shell_.choosePickerEntry(entry); }
     void readCode(const std::string& text) override { shell_.readCode(text); }
+    wxWindow* recreateControl(int32_t listIndex, const std::string& line) override {
+        return shell_.recreateGadget(listIndex, line);
+    }
 
     Shell& shell_;
     EditPages pages_;

@@ -148,7 +148,12 @@ void Shell::bindCommands() {
         const int entry = picker->GetSelection();
         if (entry == wxNOT_FOUND) return;
         showEntry(entry);
-        Registry::instance().control(kNameField)->SetFocus();
+        auto* name = mainControl<wxTextCtrl>(kNameField);
+        name->SetFocus();
+        // A focused field selects its text and takes the selection from the code view: the
+        // element's line is marked again, as after a click into the preview.
+        name->SetInsertionPointEnd();
+        if (const sElement* element = list_.current()) highlightCodeLine(element->Line);
     });
     frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
         if (requestQuit()) return;
@@ -246,7 +251,10 @@ void Shell::onShortcut(int32_t window, int32_t item) {
     if (item == kRedoItem) services_.edit->redo();
     if (item == kNextPageItem || item == kPreviousPageItem) {
         const wxString tab = stepTab(item == kNextPageItem ? 1 : -1);
-        if (!tab.empty()) showPageOfTab(tab);
+        if (!tab.empty()) {
+            showPageOfTab(tab);
+            focusPage(pageForTab(fromWx(tab)));
+        }
     }
 }
 

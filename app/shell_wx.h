@@ -22,6 +22,7 @@
 #include "form/keywords.h"
 #include "form/model.h"
 #include "form/reader.h"
+#include "tabbar/main_tab_bar.h"
 
 namespace tessaly {
 
@@ -104,6 +105,11 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void readCode(const std::string& text);
     // Gives the element picker's selected entry a new text.
     void setSelectedPickerText(const std::string& text);
+    // Makes list element `listIndex`'s preview control again from its rewritten line (a flag
+    // changed how it looks); returns the new control, nullptr when it was kept.
+    wxWindow* recreateGadget(int32_t listIndex, std::string_view code) {
+        return services_.preview->recreateGadget(list_, listIndex, code);
+    }
 
     wxFrame* mainWindow() const { return frame_; }
     ElementList& elements() { return list_; }
@@ -144,6 +150,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void keepPreviewInSight();
     void connect();
     void showIdeUpdateInsteadOfPaste();
+    // The keyboard focus goes to the page a shortcut showed: the flag list (on a row), or the
+    // first field that takes it.
+    void focusPage(Page page);
     // Marks the code as edited (or as given back) in the flag and the main window's title.
     void setUnsaved(bool unsaved);
     void bindCommands();

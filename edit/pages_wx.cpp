@@ -273,6 +273,7 @@ void EditPages::flagsChanged() {
     if (!commitFlags(*element, view_.flagsEntry, view_.flagRows, ticked)) return;
     view_.flagTicked = ticked;
     writeElement(*element);
+    remakeControl(shown_);
     record(before);
 }
 
@@ -335,11 +336,25 @@ void EditPages::restore(const UndoStep& step, bool forward) {
     restoreState(element, state);
     // The line comes back exactly as it was, also a line never rewritten before.
     host_.replaceCodeLine(element.Line, state.line);
+    // A step that changed the flags changes them back in the preview too.
+    const int flags = pagesFor(&element).flagsEntry;
+    if (flags >= 0 && size_t(flags) < step.before.values.size() &&
+        size_t(flags) < step.after.values.size() &&
+        step.before.values[size_t(flags)] != step.after.values[size_t(flags)]) {
+        remakeControl(step.element);
+    }
     applyTo(element);
     if (element.Sort == kSortWindow || element.Sort == kSortGadget) {
         host_.choosePickerEntry(element.Index);
         host_.setSelectedPickerText(pickerEntryText(element));
     }
+}
+
+void EditPages::remakeControl(int32_t listIndex) {
+    ElementList& list = host_.elements();
+    if (listIndex < 0 || listIndex >= list.count() || list[listIndex].Sort != kSortGadget) return;
+    wxWindow* control = host_.recreateControl(listIndex, buildLine(list[listIndex]));
+    if (control && listIndex == shown_) frame_.surround(control);
 }
 
 void EditPages::applyEdits() {

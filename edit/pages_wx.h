@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/string.h>
+#include <wx/window.h>
 
 #include <array>
 #include <cstdint>
@@ -31,6 +32,11 @@ class PagesHost {
     virtual void choosePickerEntry(int32_t entry) = 0;
     // Replaces the whole code and reads it again (undoing or redoing a Paste).
     virtual void readCode(const std::string& text) = 0;
+    // Makes list element `listIndex`'s preview control again from its line `line` after a flag
+    // change; returns the new control, nullptr when the old one stays.
+    virtual wxWindow* recreateControl(int32_t /*listIndex*/, const std::string& /*line*/) {
+        return nullptr;
+    }
 };
 
 // The Parameters and Flags pages of the main window (controls 5..25 and 32): they show the
@@ -77,6 +83,8 @@ class EditPages {
     sElement* shownElement();
     void writeElement(const sElement& element);
     void applyTo(const sElement& element);
+    // The flags of list element `listIndex` changed: its preview control is made again with them.
+    void remakeControl(int32_t listIndex);
     void setFieldText(int position, const std::string& text);
     // Records a step of element `shown_` from its state `before` to its state now.
     void record(const ElementState& before, int nudgedField = 0);

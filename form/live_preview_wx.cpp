@@ -375,4 +375,42 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
     }
 }
 
+wxWindow* LivePreview::recreateGadget(ElementList& list, int index, std::string_view code) {
+    if (index < 0 || index >= list.count()) return nullptr;
+    sElement& element = list[index];
+    const PreviewKind kind = previewKindOf(element.KeyWord);
+    wxWindow* old = previewControl(element.Gadget);
+    if (!old || !old->GetParent() || kind == PreviewKind::Splitter ||
+        kind == PreviewKind::Scintilla || opensGadgetList(kind)) {
+        return nullptr;
+    }
+    slots_.fill(element);
+    const wxBitmap* image = element.Image != 0 ? registry_.image(element.Image) : nullptr;
+    wxWindow* control =
+        makeGadgetControl(kind, old->GetParent(), slots_, code, image ? *image : wxNullBitmap);
+    if (!control) return nullptr;
+    control->SetSize(old->GetRect());
+    control->Show(old->IsShown());
+    control->Enable(old->IsEnabled());
+    // The number moves to the new control first: the old one leaves the registry without it.
+    registry_.setControl(element.Gadget, control);
+    old->Destroy();
+    // What the list's item and column lines added to the old control.
+    targets_ = TargetIndex(list);
+    for (int i = 0; i < list.count(); ++i) {
+        const PreviewKind k = previewKindOf(list[i].KeyWord);
+        if (k != PreviewKind::AddItem && k != PreviewKind::AddColumn) continue;
+        slots_.fill(list[i]);
+        if (k == PreviewKind::AddItem &&
+            targets_.itemTarget(list, slots_.text(0)) == element.Gadget) {
+            itemRule(list);
+        } else if (k == PreviewKind::AddColumn &&
+                   targets_.columnTarget(list, slots_.text(0)) == element.Gadget) {
+            columnRule(list);
+        }
+    }
+    targets_ = TargetIndex();
+    return control;
+}
+
 }  // namespace tessaly

@@ -113,7 +113,7 @@ def xdotool(*args):
 
 
 def activate_window(title):
-    ids = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"],
+    ids = subprocess.run(["xdotool", "search", "--name", "^\\*?" + title + "$"],
                          capture_output=True, text=True).stdout.split()
     if not ids:
         raise Failure("no X window titled " + title)
@@ -150,7 +150,8 @@ def clipboard():
 
 
 def window_id(title):
-    ids = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"],
+    # The main window's title starts with "*" while it holds edits not given back.
+    ids = subprocess.run(["xdotool", "search", "--name", "^\\*?" + title + "$"],
                          capture_output=True, text=True).stdout.split()
     if not ids:
         raise Failure("no X window titled " + title)
