@@ -1,6 +1,7 @@
 #include "app/preview_placement_wx.h"
 
 #include <wx/display.h>
+#include <wx/time.h>
 #include <wx/utils.h>
 
 #include <cstdlib>
@@ -14,6 +15,8 @@ namespace {
 // How far from where the program put it a window must be to count as moved by the user: the
 // window manager may shift a window a little as it frames it.
 constexpr int kMoveTolerance = 12;
+// How long after a reading the window manager's framing of the windows is waited for.
+constexpr int kSettleMs = 2000;
 
 Rect rectOf(const wxRect& r) {
     return {r.x, r.y, r.width, r.height};
@@ -44,24 +47,37 @@ void PreviewPlacer::afterReading(wxTopLevelWindow* main, wxTopLevelWindow* previ
         window_ = preview;
         userMoved_ = false;
         placedAt_.reset();
+        // The frame's size is known only once the window manager has framed the window, which
+        // it reports as a size or a move: the placement is looked at again then.
+        const auto again = [this, main, preview](wxEvent& event) {
+            if (preview == window_ && wxGetLocalTimeMillis() < settleUntil_) {
+                preview->CallAfter([this, main, preview] {
+                    if (preview == window_ && place(main, preview)) {
+                        placedAt_ = preview->GetPosition();
+                    }
+                });
+            }
+            event.Skip();
+        };
+        preview->Bind(wxEVT_SIZE, again);
+        preview->Bind(wxEVT_MOVE, again);
     }
     if (userMoved_ && before_) preview->Move(*before_);
+    settleUntil_ = wxGetLocalTimeMillis() + kSettleMs;
     place(main, preview);
-    // The frames' sizes are known once the window manager has framed them.
-    preview->CallAfter([this, main, preview] {
-        if (preview == window_) place(main, preview);
-    });
+    placedAt_ = preview->GetPosition();
 }
 
-void PreviewPlacer::place(wxTopLevelWindow* main, wxTopLevelWindow* preview) {
+bool PreviewPlacer::place(wxTopLevelWindow* main, wxTopLevelWindow* preview) {
     const Rect desktop = rectOf(desktopOf(preview));
     const Rect m = rectOf(main->GetScreenRect());
     const Rect p = rectOf(preview->GetScreenRect());
     const WindowPlacement placed =
         placeWindows(desktop, m, p, !userMoved_, isCentredOn(desktop, p));
-    if (!(placed.preview == p)) preview->Move(placed.preview.x, placed.preview.y);
     if (!(placed.main == m)) main->Move(placed.main.x, placed.main.y);
-    placedAt_ = preview->GetPosition();
+    if (placed.preview == p) return false;
+    preview->Move(placed.preview.x, placed.preview.y);
+    return true;
 }
 
 }  // namespace tessaly

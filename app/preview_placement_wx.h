@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/gdicmn.h>
+#include <wx/longlong.h>
 #include <wx/toplevel.h>
 
 #include <optional>
@@ -21,12 +22,14 @@ class PreviewPlacer {
     void afterReading(wxTopLevelWindow* main, wxTopLevelWindow* preview);
 
   private:
-    void place(wxTopLevelWindow* main, wxTopLevelWindow* preview);
+    // True when it moved the preview.
+    bool place(wxTopLevelWindow* main, wxTopLevelWindow* preview);
 
     wxTopLevelWindow* window_ = nullptr;  // the preview window placed last
     std::optional<wxPoint> before_;       // where it was when the reading started
     std::optional<wxPoint> placedAt_;     // where the program put it last
     bool userMoved_ = false;
+    wxLongLong settleUntil_ = 0;  // until then the window manager may still be framing it
 };
 
 }  // namespace tessaly

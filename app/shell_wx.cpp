@@ -107,8 +107,24 @@ void Shell::start(const std::optional<std::string>& fileText) {
         // rests while the pointer does.
         [this] {
             pointerMoved_ = true;
-            if (!quitting_ && activePreview()) hoverBeat_.start(20);
+            if (quitting_) return;
+            if (activePreview()) {
+                hoverBeat_.start(20);
+            } else if (hover_.index >= 0) {
+                // No tracking while the preview is not active, but the status line stops naming
+                // a gadget the pointer has left.
+                const HoverState named = hover_;
+                const wxPoint pointer = wxGetMousePosition();
+                if (hoverAt(pointer.x, pointer.y) && hover_.index != named.index) {
+                    hover_ = HoverState{named.lastX, named.lastY, -1, {}};
+                    mainControl<wxStaticText>(kStatusLine)
+                        ->SetLabel(toWx(statusLineText(named.lastX, named.lastY, {})));
+                }
+            }
         });
+    if (wxWindow* preview = Registry::instance().window(previewWindow_)) {
+        if (preview != frame_) pressWatch_->watchWindow(preview);
+    }
 }
 
 void Shell::connect() {
@@ -173,6 +189,7 @@ void Shell::bindCommands() {
 }
 
 void Shell::adoptWindow(wxTopLevelWindow* window) {
+    if (pressWatch_) pressWatch_->watchWindow(window);
     window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
         if (requestQuit()) return;
         if (event.CanVeto()) {
