@@ -176,6 +176,9 @@ void EditPages::showElement(int32_t listIndex) {
             ->SetLabel(wxControl::EscapeMnemonics(toWx(view_.labels[size_t(p)])));
         setFieldText(p, f.text);
         field(p)->Enable(f.enabled);
+        // Set colours override the toolkit's look of a disabled field: it takes the page's.
+        field(p)->SetForegroundColour(colourOf(f.enabled ? kFieldText : kQuietText));
+        setFieldBackground(p, f.enabled ? kFieldBackground : kPageBackground);
         field(p)->Show();
     }
     setSwitchState(kAnyNumberSwitch, view_.anyNumber);
