@@ -1,20 +1,13 @@
-"""A new user's stories on a 1600 x 1200 desktop, one per story name:
-  placement: a centred form opens uncovered by the main window, also after Paste; a preview the
-             user moved stays put;
-  selection: a click selects an empty combo box; a pointer that left names no gadget; the picker's
-             choice of a gadget on a hidden tab shows that tab, its code line and its frame;
-  keyboard:  Ctrl+Tab, Down and Space tick a track bar's vertical flag; the preview shows it;
-  lost_work: Escape puts a typed field back; an edit marks the title and Escape asks (Escape
-             keeps editing); after Copy, Escape quits at once.
-Usage: sight_stories.py TESSALY STORY"""
+"""A new user's stories on a 1600 x 1200 desktop (see each function). Usage: sight_stories.py
+TESSALY placement|selection|keyboard|lost_work"""
 import os
 import subprocess
 import sys
 import tempfile
 
-from e2e_support import (Failure, check, clipboard, extents, find, find_application, make_active,
-                         start_program, text_of, wait_for, wait_for_quietly, window_id,
-                         window_named, xdotool)
+from e2e_support import (Failure, check, client_geometry, clipboard, extents, find,
+                         find_application, make_active, start_program, text_of, wait_for,
+                         wait_for_quietly, window_id, window_named, xdotool)
 from gi.repository import Atspi
 
 MAIN = "Tessaly 0.87"
@@ -33,27 +26,26 @@ ORDER = 'OpenWindow(#Order, 0, 0, 600, 400, "Order", #PB_Window_ScreenCentered)\
 
 def outer(title):
     """A window's rectangle on the screen with the window manager's frame."""
-    wid = window_id(title)
-    info = dict(line.strip().split(": ", 1) for line in subprocess.run(
-        ["xwininfo", "-id", wid], capture_output=True, text=True).stdout.splitlines()
-        if ": " in line)
-    ext = subprocess.run(["xprop", "-id", wid, "_NET_FRAME_EXTENTS"], capture_output=True,
-                         text=True).stdout
-    left, right, top, bottom = [int(n) for n in ext.split("=")[1].split(",")] if "=" in ext \
-        else [0] * 4
-    return (int(info["Absolute upper-left X"]) - left, int(info["Absolute upper-left Y"]) - top,
-            int(info["Width"]) + left + right, int(info["Height"]) + top + bottom)
+    x, y, w, h = client_geometry(title)
+    ext = subprocess.run(["xprop", "-id", window_id(title), "_NET_FRAME_EXTENTS"],
+                         capture_output=True, text=True).stdout
+    left, right, top, bottom = [int(n) for n in ext.split("=")[1].split(",")]
+    return (x - left, y - top, w + left + right, h + top + bottom)
 
 
 def uncovered(title, what):
+    seen = []
+
     def probe():
-        m, p = outer(MAIN), outer(title)
+        try:
+            m, p = seen[:] = [outer(MAIN), outer(title)]
+        except (Failure, TypeError, IndexError):
+            return None
         w = min(m[0] + m[2], p[0] + p[2]) - max(m[0], p[0])
         h = min(m[1] + m[3], p[1] + p[3]) - max(m[1], p[1])
         return (w <= 0 or h <= 0) and p
     rect = wait_for_quietly(probe, 10)
-    check(rect, "%s: the main window covers none of it (%r, %r)" % (what, outer(MAIN),
-                                                                   outer(title)))
+    check(rect, "%s: the main window covers none of it (%r)" % (what, seen))
     return rect
 
 
@@ -84,6 +76,7 @@ def choose(picker, entry):
 
 
 def placement(proc, app, main, preview):
+    """A centred form opens uncovered, also after Paste; a preview the user moved stays put."""
     login = uncovered("Login", "the centred login form at start-up")
     check(login[1] > 400, "it keeps its vertical centre (%r)" % (login,))
     paste(main, ORDER)
@@ -98,6 +91,8 @@ def placement(proc, app, main, preview):
 
 
 def selection(proc, app, main, preview):
+    """A click selects an empty combo box; a pointer that left names no gadget; choosing a gadget
+    of a hidden tab in the picker shows the tab, the code line and the frame."""
     picker = wait_for(lambda: find(main, "combo box"), "the picker")
     click("Login", wait_for(lambda: find(preview, "combo box"), "the empty combo box"))
     wait_for(lambda: picker.get_name() == "#Role :: ComboBoxGadget", "the click's selection")
@@ -121,6 +116,7 @@ def selection(proc, app, main, preview):
 
 
 def keyboard(proc, app, main, preview):
+    """Ctrl+Tab, Down and Space tick a track bar's vertical flag; the preview shows it."""
     choose(wait_for(lambda: find(main, "combo box"), "the picker"), "#Level :: TrackBarGadget")
     make_active(MAIN)
     xdotool("key", "ctrl+Tab")
@@ -137,6 +133,8 @@ def keyboard(proc, app, main, preview):
 
 
 def lost_work(proc, app, main, preview):
+    """Escape puts a typed field back; an edit marks the title and Escape asks (Escape keeps
+    editing); after Copy, Escape quits at once."""
     choose(wait_for(lambda: find(main, "combo box"), "the picker"), "#User :: StringGadget")
     width = find(main, "text", predicate=lambda a: text_of(a) == "200")
     click(MAIN, width)
