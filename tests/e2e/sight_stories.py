@@ -67,12 +67,14 @@ def click(title, acc, dy=None):
     xdotool("click", "1")
 
 
-def choose(picker, entry):
+def choose(main, entry):
+    picker = wait_for(lambda: find(main, "combo box"), "the picker")
     menu = picker.get_child_at_index(0)
     names = [n for n in (menu.get_child_at_index(k).get_name()
                          for k in range(menu.get_child_count())) if n]  # no header row
     Atspi.Selection.select_child(picker, names.index(entry))
     wait_for(lambda: picker.get_name() == entry, "the picker to read " + entry)
+    return picker
 
 
 def placement(proc, app, main, preview):
@@ -93,16 +95,15 @@ def placement(proc, app, main, preview):
 def selection(proc, app, main, preview):
     """A click selects an empty combo box; a pointer that left names no gadget; choosing a gadget
     of a hidden tab in the picker shows the tab, the code line and the frame."""
-    picker = wait_for(lambda: find(main, "combo box"), "the picker")
     click("Login", wait_for(lambda: find(preview, "combo box"), "the empty combo box"))
-    wait_for(lambda: picker.get_name() == "#Role :: ComboBoxGadget", "the click's selection")
-    check(True, "a click selects the empty combo box, which GTK makes insensitive")
+    check(wait_for_quietly(lambda: find(main, "combo box").get_name() == "#Role :: ComboBoxGadget",
+                           5), "a click selects the empty combo box, which GTK makes insensitive")
     status = find(main, "label", predicate=lambda a: "X:" in a.get_name())
     wait_for(lambda: "#Role" in status.get_name(), "the status line to name #Role")
     click(MAIN, main, extents(main)[3] - 10)
     check(wait_for_quietly(lambda: "#" not in status.get_name(), 5),
           "the pointer has left: no gadget named (%r)" % status.get_name())
-    choose(picker, "#Level :: TrackBarGadget")
+    choose(main, "#Level :: TrackBarGadget")
     tab = find(preview, "page tab", "Second")
     check(wait_for_quietly(lambda: tab.get_state_set().contains(Atspi.StateType.SELECTED), 5),
           "the picker's choice brings the panel's second tab to the front")
@@ -110,21 +111,22 @@ def selection(proc, app, main, preview):
     sel = Atspi.Text.get_selection(code, 0)
     check(text_of(code)[sel.start_offset:sel.end_offset] == LEVEL, "its code line is selected")
     x, y, w, h = extents(find(preview, "slider"))
-    pixels = subprocess.run(["import", "-window", "root", "-crop", "1x2+%d+%d" % (x + w // 2, y - 2),
-                             "-depth", "8", "rgb:-"], capture_output=True).stdout
+    crop = "1x2+%d+%d" % (x + w // 2, y - 2)  # the frame's bar above the control
+    pixels = subprocess.run(["import", "-window", "root", "-crop", crop, "-depth", "8", "rgb:-"],
+                            capture_output=True).stdout
     check(tuple(pixels) == (255, 0, 160) * 2, "the pink frame marks the track bar")
 
 
 def keyboard(proc, app, main, preview):
     """Ctrl+Tab, Down and Space tick a track bar's vertical flag; the preview shows it."""
-    choose(wait_for(lambda: find(main, "combo box"), "the picker"), "#Level :: TrackBarGadget")
+    choose(main, "#Level :: TrackBarGadget")
     make_active(MAIN)
     xdotool("key", "ctrl+Tab")
-    # The flag list's rows: shown, with the keyboard focus.
-    wait_for(lambda: find(main, "panel", predicate=lambda a: extents(a)[3] > 100 and all(
-        a.get_state_set().contains(s) for s in (Atspi.StateType.SHOWING,
-                                                 Atspi.StateType.FOCUSED))), "the Flags page")
-    check(True, "Ctrl+Tab shows the Flags page, the focus on its rows")
+    shown_and_focused = (Atspi.StateType.SHOWING, Atspi.StateType.FOCUSED)
+    rows = wait_for_quietly(lambda: find(main, "panel", predicate=lambda a: extents(a)[3] > 100 and
+                                         all(a.get_state_set().contains(s)
+                                             for s in shown_and_focused)), 10)
+    check(rows, "Ctrl+Tab shows the Flags page, the focus on the flag list's rows")
     xdotool("key", "--delay", "60", "Down", "space")  # rows: Ticks, Vertical
     line = LEVEL.replace(", 10)", ", 10, #PB_TrackBar_Vertical)")
     check(wait_for_quietly(lambda: line in text_of(code_view(main)), 10), "Space ticks the row")
@@ -135,7 +137,7 @@ def keyboard(proc, app, main, preview):
 def lost_work(proc, app, main, preview):
     """Escape puts a typed field back; an edit marks the title and Escape asks (Escape keeps
     editing); after Copy, Escape quits at once."""
-    choose(wait_for(lambda: find(main, "combo box"), "the picker"), "#User :: StringGadget")
+    choose(main, "#User :: StringGadget")
     width = find(main, "text", predicate=lambda a: text_of(a) == "200")
     click(MAIN, width)
     xdotool("key", "--delay", "60", "ctrl+a", "1", "2", "3", "Escape")
@@ -153,18 +155,14 @@ def lost_work(proc, app, main, preview):
           b"StringGadget(#User, 100, 20, 250, 22" in clipboard(), "Copy gives it back, unmarked")
     make_active(MAIN)
     xdotool("key", "Escape")
-    try:
-        check(proc.wait(timeout=10) == 0, "Escape after Copy quits at once")
-    except subprocess.TimeoutExpired:
-        raise Failure("Escape after Copy did not quit")
+    check(wait_for_quietly(lambda: proc.poll() == 0, 10), "Escape after Copy quits at once")
 
 
 def main():
     program, story = sys.argv[1], globals()[sys.argv[2]]
     with tempfile.TemporaryDirectory() as folder:
         path = os.path.join(folder, "login.pb")
-        with open(path, "w") as f:
-            f.write(LOGIN)
+        open(path, "w").write(LOGIN)
         proc = start_program(program, path)
         try:
             app = find_application("tessaly")
