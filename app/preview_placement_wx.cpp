@@ -52,9 +52,9 @@ void PreviewPlacer::afterReading(wxTopLevelWindow* main, wxTopLevelWindow* previ
         const auto again = [this, main, preview](wxEvent& event) {
             if (preview == window_ && wxGetLocalTimeMillis() < settleUntil_) {
                 preview->CallAfter([this, main, preview] {
-                    if (preview == window_ && place(main, preview)) {
-                        placedAt_ = preview->GetPosition();
-                    }
+                    // Only the main window moves now: the positions these events report may
+                    // lag behind the moves asked for.
+                    if (preview == window_) place(main, preview, false);
                 });
             }
             event.Skip();
@@ -64,20 +64,18 @@ void PreviewPlacer::afterReading(wxTopLevelWindow* main, wxTopLevelWindow* previ
     }
     if (userMoved_ && before_) preview->Move(*before_);
     settleUntil_ = wxGetLocalTimeMillis() + kSettleMs;
-    place(main, preview);
+    place(main, preview, !userMoved_);
     placedAt_ = preview->GetPosition();
 }
 
-bool PreviewPlacer::place(wxTopLevelWindow* main, wxTopLevelWindow* preview) {
+void PreviewPlacer::place(wxTopLevelWindow* main, wxTopLevelWindow* preview, bool previewMayMove) {
     const Rect desktop = rectOf(desktopOf(preview));
     const Rect m = rectOf(main->GetScreenRect());
     const Rect p = rectOf(preview->GetScreenRect());
     const WindowPlacement placed =
-        placeWindows(desktop, m, p, !userMoved_, isCentredOn(desktop, p));
+        placeWindows(desktop, m, p, previewMayMove, isCentredOn(desktop, p));
     if (!(placed.main == m)) main->Move(placed.main.x, placed.main.y);
-    if (placed.preview == p) return false;
-    preview->Move(placed.preview.x, placed.preview.y);
-    return true;
+    if (!(placed.preview == p)) preview->Move(placed.preview.x, placed.preview.y);
 }
 
 }  // namespace tessaly

@@ -22,8 +22,7 @@ class PreviewPlacer {
     void afterReading(wxTopLevelWindow* main, wxTopLevelWindow* preview);
 
   private:
-    // True when it moved the preview.
-    bool place(wxTopLevelWindow* main, wxTopLevelWindow* preview);
+    void place(wxTopLevelWindow* main, wxTopLevelWindow* preview, bool previewMayMove);
 
     wxTopLevelWindow* window_ = nullptr;  // the preview window placed last
     std::optional<wxPoint> before_;       // where it was when the reading started
