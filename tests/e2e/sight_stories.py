@@ -1,5 +1,6 @@
-"""A new user's stories on a 1600 x 1200 desktop (see each function). Usage: sight_stories.py
-TESSALY placement|selection|keyboard|lost_work"""
+"""A new user's stories on a 1600 x 1200 desktop, one per section of the change: the preview in
+sight (placement), the element shown (selection), the flag list from the keyboard (keyboard), no
+edit lost to Escape (lost_work). Usage: sight_stories.py TESSALY STORY"""
 import os
 import subprocess
 import sys
@@ -73,7 +74,6 @@ def choose(main, entry):
 
 
 def placement(proc, app, main, preview):
-    """A centred form opens uncovered, also after Paste; a preview the user moved stays put."""
     login = uncovered("Login", "the centred login form at start-up")
     check(login[1] > 400, "it keeps its vertical centre (%r)" % (login,))
     paste(main, ORDER)
@@ -88,8 +88,6 @@ def placement(proc, app, main, preview):
 
 
 def selection(proc, app, main, preview):
-    """A click selects an empty combo box; a pointer that left names no gadget; choosing a gadget
-    of a hidden tab in the picker shows the tab, the code line and the frame."""
     click("Login", wait_for(lambda: find(preview, "combo box"), "the empty combo box"))
     check(wait_for_quietly(lambda: find(main, "combo box").get_name() == "#Role :: ComboBoxGadget",
                            5), "a click selects the empty combo box, which GTK makes insensitive")
@@ -113,7 +111,6 @@ def selection(proc, app, main, preview):
 
 
 def keyboard(proc, app, main, preview):
-    """Ctrl+Tab, Down and Space tick a track bar's vertical flag; the preview shows it."""
     choose(main, "#Level :: TrackBarGadget")
     make_active(MAIN)
     xdotool("key", "ctrl+Tab")
@@ -130,8 +127,6 @@ def keyboard(proc, app, main, preview):
 
 
 def lost_work(proc, app, main, preview):
-    """Escape puts a typed field back; an edit marks the title and Escape asks (Escape keeps
-    editing); after Copy, Escape quits at once."""
     choose(main, "#User :: StringGadget")
     width = find(main, "text", predicate=lambda a: text_of(a) == "200")
     click(MAIN, width)
@@ -165,11 +160,9 @@ def main():
             story(proc, app, main_window, window_named(app, "Login"))
         except Failure as failure:
             proc.log.seek(0)
-            print("FAILED:", failure, proc.log.read().decode("utf-8", "replace")[-4000:])
-            sys.exit(1)
+            sys.exit("FAILED: %s\n%s" % (failure, proc.log.read().decode("utf-8", "replace")))
         finally:
-            if proc.poll() is None:
-                proc.kill()
+            proc.kill()
 
 
 if __name__ == "__main__":
