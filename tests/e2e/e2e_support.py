@@ -150,8 +150,7 @@ def clipboard():
 
 
 def window_id(title):
-    # The main window's title starts with "*" while it holds edits not given back.
-    ids = subprocess.run(["xdotool", "search", "--name", "^\\*?" + title + "$"],
+    ids = subprocess.run(["xdotool", "search", "--name", "^\\*?" + title + "$"],  # "*": edited
                          capture_output=True, text=True).stdout.split()
     if not ids:
         raise Failure("no X window titled " + title)

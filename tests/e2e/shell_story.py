@@ -127,8 +127,7 @@ def main():
         wait_for(lambda: extents(status)[1] == sy600, seconds=5)
         _, _, cw0, ch0 = extents(code_view)
         _, sy0, _, _ = extents(status)
-        # Measured from the picker, which keeps its place in the window: the window manager may
-        # shift a window that grows past the desktop's edge.
+        # From the picker: the window manager may shift a window grown past the desktop's edge.
         px0, py0, _, _ = extents(copy)
         kx0, ky0, _, _ = extents(picker)
         xdotool("windowsize", "--sync", wid, "1000", "700")
