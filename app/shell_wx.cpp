@@ -171,14 +171,7 @@ void Shell::bindCommands() {
         name->SetInsertionPointEnd();
         if (const sElement* element = list_.current()) highlightCodeLine(element->Line);
     });
-    frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
-        if (requestQuit()) return;
-        if (event.CanVeto()) {
-            event.Veto();
-        } else {
-            quit();  // the session is ending: no choice left
-        }
-    });
+    frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) { onClose(event); });
     frame_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         // The minimum was turned into an outer size with the frame's decorations guessed before
         // the window manager framed it; now they are known.
@@ -190,14 +183,7 @@ void Shell::bindCommands() {
 
 void Shell::adoptWindow(wxTopLevelWindow* window) {
     if (pressWatch_) pressWatch_->watchWindow(window);
-    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
-        if (requestQuit()) return;
-        if (event.CanVeto()) {
-            event.Veto();
-        } else {
-            quit();  // the session is ending: no choice left
-        }
-    });
+    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) { onClose(event); });
     window->Bind(wxEVT_ACTIVATE, [this, window](wxActivateEvent& event) {
         onActivate(window, event.GetActive());
         event.Skip();

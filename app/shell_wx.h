@@ -153,6 +153,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     // The keyboard focus goes to the page a shortcut showed: the flag list (on a row), or the
     // first field that takes it.
     void focusPage(Page page);
+    // A close box of the main or a preview window: quits as the user asks (requestQuit), or
+    // keeps the window when the user keeps editing.
+    void onClose(wxCloseEvent& event);
     // Marks the code as edited (or as given back) in the flag and the main window's title.
     void setUnsaved(bool unsaved);
     void bindCommands();

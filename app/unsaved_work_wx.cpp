@@ -12,6 +12,15 @@ void Shell::setUnsaved(bool unsaved) {
     if (frame_) frame_->SetTitle(toWx((unsaved ? "*" : "") + std::string(main_window::kTitle)));
 }
 
+void Shell::onClose(wxCloseEvent& event) {
+    if (requestQuit()) return;
+    if (event.CanVeto()) {
+        event.Veto();
+    } else {
+        quit();  // the session is ending: no choice left
+    }
+}
+
 bool Shell::requestQuit() {
     if (quitting_) return true;
     if (unsaved_) {
