@@ -29,6 +29,9 @@ class EditHooks {
     // Shortcut items 9 and 10: one committed change back, or forth again.
     virtual void undo() {}
     virtual void redo() {}
+    // Escape: puts back the text of the focused field when the user changed it without
+    // committing. True when a field was put back (Escape then does nothing else).
+    virtual bool revertField() { return false; }
     // A Paste replaced the code `before` by `after` and read it (an undoable step).
     virtual void codeReplaced(const std::string& /*before*/, const std::string& /*after*/) {}
     // Direct manipulation: a preview window was opened; its presses may be taken from now on.

@@ -36,6 +36,7 @@ class PagesHooks : public EditHooks, private PagesHost, private DragHost {
     }
     void undo() override { pages_.undo(); }
     void redo() override { pages_.redo(); }
+    bool revertField() override { return pages_.revertFocusedField(); }
     void codeReplaced(const std::string& before, const std::string& after) override {
         pages_.codeReplaced(before, after);
     }
@@ -58,6 +59,9 @@ class PagesHooks : public EditHooks, private PagesHost, private DragHost {
     NameLookup namesAt(int32_t line) override { return shell_.namesAt(line); }
     void choosePickerEntry(int32_t entry) override { shell_.choosePickerEntry(entry); }
     void readCode(const std::string& text) override { shell_.readCode(text); }
+    wxWindow* recreateControl(int32_t listIndex, const std::string& line) override {
+        return shell_.recreateGadget(listIndex, line);
+    }
 
     // DragHost.
     EditPages& pages() override { return pages_; }

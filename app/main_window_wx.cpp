@@ -126,6 +126,8 @@ wxFrame* buildMainWindow(AnchorTable& anchors, std::function<void(const wxString
         if (d.font) w->SetFont(font);
         applyColours(w, d.colours);
         if (d.kind == ControlKind::CodeView) {
+            // Monospaced, at the window font's size: the code's aligned comments stay aligned.
+            w->SetFont(wxFont(wxFontInfo(font.GetPointSize()).Family(wxFONTFAMILY_TELETYPE)));
             // Font and colours are the control's own; as a default style the toolkit would apply
             // them again to every text put in, at a cost that grows with the text behind it.
             static_cast<wxTextCtrl*>(w)->SetDefaultStyle(wxTextAttr());

@@ -25,8 +25,9 @@ int realChoiceBox(const std::string& title, const std::string& text,
                   const std::vector<std::string>& answers) {
     assert(answers.size() == 2 || answers.size() == 3);
     const bool three = answers.size() == 3;
-    wxMessageDialog dialog(nullptr, dialogText(text), wxString::FromUTF8(title),
-                           (three ? wxYES_NO | wxCANCEL : wxYES_NO) | wxICON_QUESTION);
+    wxMessageDialog dialog(
+        nullptr, dialogText(text), wxString::FromUTF8(title),
+        (three ? wxYES_NO | wxCANCEL : wxYES_NO) | wxICON_QUESTION | wxSTAY_ON_TOP | wxCENTRE);
     const auto label = [&answers](size_t i) { return wxString::FromUTF8(answers[i]); };
     if (three) {
         dialog.SetYesNoCancelLabels(label(0), label(1), label(2));

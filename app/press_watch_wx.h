@@ -14,6 +14,10 @@ namespace tessaly {
 class PressWatch {
   public:
     virtual ~PressWatch() = default;
+    // Also sees the presses that a window's insensitive controls would drop (GTK drops them
+    // before any handler runs: an empty combo box, a disabled gadget). Call it for each preview
+    // window.
+    virtual void watchWindow(wxWindow* /*topLevel*/) {}
 };
 using PressHandler = std::function<void(int x, int y, wxWindow* topLevel)>;
 // `onPointer` hears that the pointer moved, entered or left a window of the program, so that

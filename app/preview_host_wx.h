@@ -47,6 +47,12 @@ class PreviewBuilder {
     virtual void openDefaultWindow(PreviewHost& host) = 0;
     // Creates the preview controls and the picker entries, one pass over the list.
     virtual void buildPreview(ElementList& list, PreviewHost& host) = 0;
+    // Makes element `index`'s control again in its place from its rewritten line `code` (a flag
+    // changed); returns it, or nullptr when the control was kept as it is.
+    virtual wxWindow* recreateGadget(ElementList& /*list*/, int /*index*/,
+                                     std::string_view /*code*/) {
+        return nullptr;
+    }
 };
 
 // The preview builder the window program uses: the live preview (app/preview_seam_wx.cpp).

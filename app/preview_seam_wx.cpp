@@ -24,6 +24,9 @@ class LivePreviewBuilder : public PreviewBuilder, private LivePreviewHost {
     void buildPreview(ElementList& list, PreviewHost& host) override {
         run(host, [this, &list] { preview_.build(list); });
     }
+    wxWindow* recreateGadget(ElementList& list, int index, std::string_view code) override {
+        return preview_.recreateGadget(list, index, code);
+    }
 
   private:
     template <class Step>

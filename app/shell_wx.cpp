@@ -2,7 +2,6 @@
 
 #include <wx/accel.h>
 #include <wx/choice.h>
-#include <wx/display.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
@@ -35,9 +34,11 @@ using namespace main_window;
 
 // Shortcut items 0..8 travel as menu events with these ids.
 constexpr int kShortcutBaseId = wxID_HIGHEST + 1000;
-constexpr int kShortcutItems = 11;  // 0 Escape, 1..8 nudges, 9 undo, 10 redo
+constexpr int kShortcutItems = 13;  // 0 Escape, 1..8 nudges, 9 undo, 10 redo, 11/12 pages
 constexpr int kUndoItem = 9;
 constexpr int kRedoItem = 10;
+constexpr int kNextPageItem = 11;      // main window only, as a notebook's Ctrl+Tab
+constexpr int kPreviousPageItem = 12;  // main window only
 
 template <typename T>
 T* mainControl(int32_t number) {
@@ -110,8 +111,24 @@ void Shell::start(const std::optional<std::string>& fileText) {
         // rests while the pointer does.
         [this] {
             pointerMoved_ = true;
-            if (!quitting_ && activePreview()) hoverBeat_.start(20);
+            if (quitting_) return;
+            if (activePreview()) {
+                hoverBeat_.start(20);
+            } else if (hover_.index >= 0) {
+                // No tracking while the preview is not active, but the status line stops naming
+                // a gadget the pointer has left.
+                const HoverState named = hover_;
+                const wxPoint pointer = wxGetMousePosition();
+                if (hoverAt(pointer.x, pointer.y) && hover_.index != named.index) {
+                    hover_ = HoverState{named.lastX, named.lastY, -1, {}};
+                    mainControl<wxStaticText>(kStatusLine)
+                        ->SetLabel(toWx(statusLineText(named.lastX, named.lastY, {})));
+                }
+            }
         });
+    if (wxWindow* preview = Registry::instance().window(previewWindow_)) {
+        if (preview != frame_) pressWatch_->watchWindow(preview);
+    }
 }
 
 void Shell::connect() {
@@ -151,9 +168,14 @@ void Shell::bindCommands() {
         const int entry = picker->GetSelection();
         if (entry == wxNOT_FOUND) return;
         showEntry(entry);
-        Registry::instance().control(kNameField)->SetFocus();
+        auto* name = mainControl<wxTextCtrl>(kNameField);
+        name->SetFocus();
+        // A focused field selects its text and takes the selection from the code view: the
+        // element's line is marked again, as after a click into the preview.
+        name->SetInsertionPointEnd();
+        if (const sElement* element = list_.current()) highlightCodeLine(element->Line);
     });
-    frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { quit(); });
+    frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) { onClose(event); });
     frame_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         // The minimum was turned into an outer size with the frame's decorations guessed before
         // the window manager framed it; now they are known.
@@ -164,7 +186,8 @@ void Shell::bindCommands() {
 }
 
 void Shell::adoptWindow(wxTopLevelWindow* window) {
-    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { quit(); });
+    if (pressWatch_) pressWatch_->watchWindow(window);
+    window->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) { onClose(event); });
     window->Bind(wxEVT_ACTIVATE, [this, window](wxActivateEvent& event) {
         onActivate(window, event.GetActive());
         event.Skip();
@@ -193,17 +216,24 @@ void Shell::installShortcuts(wxTopLevelWindow* window) {
         {wxACCEL_CTRL, 'Z', kUndoItem},
         {wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', kRedoItem},
         {wxACCEL_CTRL, 'Y', kRedoItem},
+        {wxACCEL_CTRL, WXK_TAB, kNextPageItem},
+        {wxACCEL_CTRL, WXK_PAGEDOWN, kNextPageItem},
+        {wxACCEL_CTRL | wxACCEL_SHIFT, WXK_TAB, kPreviousPageItem},
+        {wxACCEL_CTRL, WXK_PAGEUP, kPreviousPageItem},
     };
     constexpr int kKeys = int(sizeof keys / sizeof keys[0]);
     wxAcceleratorEntry entries[kKeys];
-    for (int k = 0; k < kKeys; ++k) {
-        entries[k].Set(keys[k].flags, keys[k].key, kShortcutBaseId + keys[k].item);
+    int count = 0;
+    for (const auto& key : keys) {
+        // A preview's own panel gadget keeps Ctrl+Tab: the pages are the main window's.
+        if (key.item >= kNextPageItem && window != frame_) continue;
+        entries[count++].Set(key.flags, key.key, kShortcutBaseId + key.item);
     }
     // A preview window is reused by every reading: its handler is bound the first time only.
     const bool firstTime = !window->GetAcceleratorTable()->IsOk();
     // Accelerators of the top-level window are looked up before a focused text field sees the
     // key, so the shortcuts also work while typing.
-    window->SetAcceleratorTable(wxAcceleratorTable(kKeys, entries));
+    window->SetAcceleratorTable(wxAcceleratorTable(count, entries));
     if (!firstTime) return;
     window->Bind(
         wxEVT_MENU,
@@ -215,7 +245,8 @@ void Shell::installShortcuts(wxTopLevelWindow* window) {
 
 void Shell::onShortcut(int32_t window, int32_t item) {
     if (item == 0 && window == kWindow) {
-        quit();
+        // A field changed but not committed is put back first; the next Escape quits.
+        if (!services_.edit->revertField()) requestQuit();
         return;
     }
     // A shortcut that changed nothing writes nothing: rewriting the line unasked would reformat
@@ -226,6 +257,13 @@ void Shell::onShortcut(int32_t window, int32_t item) {
     }
     if (item == kUndoItem) services_.edit->undo();
     if (item == kRedoItem) services_.edit->redo();
+    if (item == kNextPageItem || item == kPreviousPageItem) {
+        const wxString tab = stepTab(item == kNextPageItem ? 1 : -1);
+        if (!tab.empty()) {
+            showPageOfTab(tab);
+            focusPage(pageForTab(fromWx(tab)));
+        }
+    }
 }
 
 void Shell::quit() {
@@ -250,30 +288,20 @@ void Shell::paste() {
         }
         const std::string before = codeViewText();
         readCode(got.text);
+        setUnsaved(false);  // the code is the clipboard's
         services_.edit->codeReplaced(before, got.text);
     });
 }
 
 void Shell::readCode(const std::string& text) {
+    if (text != codeViewText()) setUnsaved(true);
     setCodeViewText(text);
     readCodeView();
 }
 
 void Shell::keepPreviewInSight() {
     wxTopLevelWindow* preview = Registry::instance().window(previewWindow_);
-    if (!frame_ || !preview || preview == frame_) return;
-    const wxRect p = preview->GetScreenRect();
-    const wxRect m = frame_->GetScreenRect();
-    if (!p.Intersects(m)) return;
-    // The main window stays on top: beside the preview, where the desktop has room for it.
-    const wxRect desktop = wxGetClientDisplayRect();
-    const int y =
-        std::clamp(m.y, desktop.y, std::max(desktop.y, desktop.GetBottom() + 1 - m.height));
-    if (p.GetRight() + 1 + m.width <= desktop.GetRight() + 1) {
-        frame_->Move(p.GetRight() + 1, y);
-    } else if (p.x - m.width >= desktop.x) {
-        frame_->Move(p.x - m.width, y);
-    }
+    if (frame_ && preview && preview != frame_) placer_.afterReading(frame_, preview);
 }
 
 std::optional<int64_t> Shell::nameValue(int32_t line, std::string_view name) const {
@@ -294,6 +322,7 @@ void Shell::choosePickerEntry(int32_t entry) {
 
 void Shell::copy() {
     services_.clipboard->putText(codeViewText());
+    setUnsaved(false);
 }
 
 void Shell::ideUpdate() {
@@ -338,6 +367,7 @@ void Shell::writeIdeFile(const std::string& code) {
         const std::string& answer = answers[size_t(std::clamp(choice, 0, int(answers.size()) - 1))];
         if (answer == clipboardOnly) {
             services_.clipboard->putText(code);
+            setUnsaved(false);
             quit();
         }
         if (answer != intoFile) return;
@@ -345,6 +375,7 @@ void Shell::writeIdeFile(const std::string& code) {
     }
     // On the clipboard either way: after a failed write it is the user's only copy.
     services_.clipboard->putText(code);
+    setUnsaved(false);
     if (!written) {
         showMessageBox("IDE Update", "The code could not be written to\n" + file.path() + "\n(" +
                                          reason +
@@ -390,6 +421,11 @@ void Shell::onActivate(wxWindow* window, bool active) {
         hoverBeat_.start(20);
     } else {
         hoverBeat_.stop();
+        // The last word of the poll: a pointer that has left no longer names a gadget.
+        if (hover_.index >= 0) {
+            const wxPoint pointer = wxGetMousePosition();
+            hoverAt(pointer.x, pointer.y);
+        }
     }
 }
 
@@ -437,8 +473,17 @@ bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
 void Shell::readCodeView() {
     // Nothing of the previous form may stay named in the status line.
     mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(kStartStatus));
+    placer_.beforeReading(Registry::instance().window(previewWindow_));
     scope_ = NameScope(code_);
     readForm(code_, keywords_, list_, *this);
+    // Text that is not form code at all (a sentence copied by mistake) is said to be so.
+    bool form = false;
+    for (int i = 0; i < list_.count() && !form; ++i) {
+        form = list_[i].Sort == kSortWindow || list_[i].Sort == kSortGadget;
+    }
+    if (!form && codeViewText().find_first_not_of(" \t\r\n") != std::string::npos) {
+        showNote("No form code found: copy form code and press Paste");
+    }
     keepPreviewInSight();
     forgetHover(hover_);
     pointerMoved_ = true;  // other gadgets may lie under the pointer now
@@ -488,6 +533,7 @@ void Shell::replaceCodeLine(int32_t line, const std::string& text) {
         viewLengths_[size_t(i)] = viewLength(code_.line(i)) + viewBreakLength(code_.lineBreak(i));
     }
     const wxString replacement = toWx(text);
+    if (view->GetRange(span->first, span->first + span->second) != replacement) setUnsaved(true);
     view->Replace(span->first, span->first + span->second, replacement);
     view->SetSelection(span->first, span->first + long(replacement.length()));
     view->ShowPosition(span->first);

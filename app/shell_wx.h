@@ -17,11 +17,13 @@
 #include "app/picker_wx.h"
 #include "app/press_watch_wx.h"
 #include "app/preview_host_wx.h"
+#include "app/preview_placement_wx.h"
 #include "app/view_code.h"
 #include "form/form_names.h"
 #include "form/keywords.h"
 #include "form/model.h"
 #include "form/reader.h"
+#include "tabbar/main_tab_bar.h"
 
 namespace tessaly {
 
@@ -63,8 +65,16 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void onResize();
     // A shortcut event from window `window` with item 0..8.
     void onShortcut(int32_t window, int32_t item);
-    // Ends the program with exit code 0: keeps the clipboard text alive, then ends.
+    // Ends the program with exit code 0: keeps the clipboard text alive, then ends. Asks nothing
+    // (a stop signal, IDE Update, the snapshot).
     void quit();
+    // Quitting as the user asks for it (Escape, a close box): with edits not given back yet, asks
+    // once through the question box whether to give the code back first (Copy, or IDE Update),
+    // quit without it, or keep editing. Returns false when the program keeps running.
+    bool requestQuit();
+    // Whether the code view holds edits not given back (Copy, IDE Update) since the last reading;
+    // the main window's title then starts with "*".
+    bool hasUnsavedEdits() const { return unsaved_; }
     // Shows the page of the tab with this text ("Parameters" or "Flags"); other texts do nothing.
     void showPageOfTab(const wxString& tabText);
     // The IDE Update command. With an IDE file: writes the code into the file, puts it on the
@@ -101,10 +111,15 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void choosePickerEntry(int32_t entry);
     // Puts `text` into the code view and reads it (no undo step of its own).
     void readCode(const std::string& text);
-    // Gives the element picker's selected entry a new text.
+    // Gives element picker entry `entry` a new text.
     void setPickerEntryText(int32_t entry, const std::string& text);
     // Says something in the status line.
     void setStatus(const std::string& text);
+    // Makes list element `listIndex`'s preview control again from its rewritten line (a flag
+    // changed how it looks); returns the new control, nullptr when it was kept.
+    wxWindow* recreateGadget(int32_t listIndex, std::string_view code) {
+        return services_.preview->recreateGadget(list_, listIndex, code);
+    }
 
     wxFrame* mainWindow() const { return frame_; }
     ElementList& elements() { return list_; }
@@ -140,14 +155,22 @@ class Shell : public ReadFormHooks, public PreviewHost {
     // Where the code came from and where IDE Update sends it; decided once, at start-up.
     enum class Link { Clipboard, Editor, File };
 
-    // Moves the main window beside the preview window when it covers part of it and the desktop
-    // has room on either side.
+    // Moves the main window (and, unless the user moved it, the preview) so that the main window
+    // hides as little of the preview as the desktop allows.
     void keepPreviewInSight();
     void connect();
     void showIdeUpdateInsteadOfPaste();
     // IDE Update with an IDE file: writes the code into the file, or asks what to do when the
     // file changed since it was read; quits once the code is handed back.
     void writeIdeFile(const std::string& code);
+    // The keyboard focus goes to the page a shortcut showed: the flag list (on a row), or the
+    // first field that takes it.
+    void focusPage(Page page);
+    // A close box of the main or a preview window: quits as the user asks (requestQuit), or
+    // keeps the window when the user keeps editing.
+    void onClose(wxCloseEvent& event);
+    // Marks the code as edited (or as given back) in the flag and the main window's title.
+    void setUnsaved(bool unsaved);
     void bindCommands();
     void onHoverTimer();
     // Runs the hover poll while the preview window is the active window, and only then.
@@ -174,6 +197,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     HoverBeat hoverBeat_;
     bool pointerMoved_ = true;  // since the last hover update
     PickerBatch pickerBatch_;
+    PreviewPlacer placer_;
     std::unique_ptr<PressWatch> pressWatch_;
     int32_t previewWindow_ = 0;
     int32_t placeholderPicture_ = 0;
@@ -186,6 +210,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     std::vector<long> viewLengths_;  // each line's length in the code view, with its break
     NameScope scope_;                // the names the code's expressions use, per reading
     bool pasting_ = false;
+    bool unsaved_ = false;
 };
 
 // The parameter and flag pages, code writer and preview updater the window program uses; they

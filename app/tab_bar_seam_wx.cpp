@@ -23,4 +23,8 @@ void setFlagsTabDisabled(bool disabled) {
     setMainFlagsTabDisabled(disabled);
 }
 
+wxString stepTab(int step) {
+    return toWx(stepMainTab(step));
+}
+
 }  // namespace tessaly

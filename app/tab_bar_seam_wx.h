@@ -25,4 +25,8 @@ wxWindow* createMainTabBar(wxWindow* parent, const wxFont& font,
 // Enables or disables the "Flags" tab (index 1) of control 1.
 void setFlagsTabDisabled(bool disabled);
 
+// Selects the next (step 1) or previous (step -1) enabled tab of control 1 and returns its text;
+// empty when there is no other tab to go to.
+wxString stepTab(int step);
+
 }  // namespace tessaly

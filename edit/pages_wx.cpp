@@ -115,6 +115,18 @@ void EditPages::bind() {
     }
     flagList()->Bind(wxEVT_LIST_ITEM_CHECKED, [this](wxListEvent&) { flagsChanged(); });
     flagList()->Bind(wxEVT_LIST_ITEM_UNCHECKED, [this](wxListEvent&) { flagsChanged(); });
+    // Space ticks or unticks the focused row, as in a list of check boxes; the list itself only
+    // moves its selection with it.
+    flagList()->Bind(wxEVT_CHAR_HOOK, [](wxKeyEvent& event) {
+        wxListCtrl* flags = flagList();
+        const long row = flags->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_FOCUSED);
+        if (event.GetKeyCode() != WXK_SPACE || event.HasAnyModifiers() || row < 0 ||
+            !flags->IsEnabled()) {
+            event.Skip();
+            return;
+        }
+        flags->CheckItem(row, !flags->IsItemChecked(row));  // reported as a tick or an untick
+    });
 }
 
 sElement* EditPages::shownElement() {
@@ -124,7 +136,15 @@ sElement* EditPages::shownElement() {
 
 void EditPages::setFieldText(int position, const std::string& text) {
     baseline_[size_t(position)] = toWx(text);
-    field(position)->ChangeValue(baseline_[size_t(position)]);
+    wxTextCtrl* f = field(position);
+    f->ChangeValue(baseline_[size_t(position)]);
+    // A text longer than the field is read whole in its tool tip, also in a disabled field.
+    const wxString& shown = baseline_[size_t(position)];
+    if (f->GetTextExtent(shown).x > f->GetClientSize().x - 8) {
+        f->SetToolTip(shown);
+    } else {
+        f->UnsetToolTip();
+    }
 }
 
 void EditPages::resetPages() {
@@ -173,6 +193,9 @@ void EditPages::showElement(int32_t listIndex) {
             ->SetLabel(wxControl::EscapeMnemonics(toWx(view_.labels[size_t(p)])));
         setFieldText(p, f.text);
         field(p)->Enable(f.enabled);
+        // Set colours override the toolkit's look of a disabled field: it takes the page's.
+        field(p)->SetForegroundColour(colourOf(f.enabled ? kFieldText : kQuietText));
+        setFieldBackground(p, f.enabled ? kFieldBackground : kPageBackground);
         // A value longer than the field can hold would come back cut: it is shown, not edited.
         if (toWx(f.text).length() > kMaxFieldLength) {
             locked_[size_t(p)] = true;
@@ -281,6 +304,22 @@ void EditPages::pressTextSwitch() {
     record(before);
 }
 
+bool EditPages::revertFocusedField() {
+    const wxWindow* focused = wxWindow::FindFocus();
+    for (int p = 0; p < kPageFields; ++p) {
+        wxTextCtrl* f = field(p);
+        if (!f || f != focused || f->GetValue() == baseline_[size_t(p)]) continue;
+        f->ChangeValue(baseline_[size_t(p)]);
+        f->SetInsertionPointEnd();
+        if (const sElement* element = shownElement(); element && p == kNamePosition) {
+            view_.anyNumber = pagesFor(element).anyNumber;
+            setSwitchState(kAnyNumberSwitch, view_.anyNumber);
+        }
+        return true;
+    }
+    return false;
+}
+
 void EditPages::record(const ElementState& before, int nudgedField) {
     const sElement* element = shownElement();
     if (!element) return;
@@ -314,6 +353,7 @@ void EditPages::flagsChanged() {
     if (!commitFlags(*element, view_.flagsEntry, view_.flagRows, ticked)) return;
     if (!writeChecked(*element, before, -1)) return;
     view_.flagTicked = ticked;
+    remakeControl(shown_);
     record(before);
 }
 
@@ -380,11 +420,25 @@ void EditPages::restore(const UndoStep& step, bool forward) {
     restoreState(element, state);
     // The statement comes back exactly as it was, also one never rewritten before.
     putStatement(element, state.line);
+    // A step that changed the flags changes them back in the preview too.
+    const int flags = pagesFor(&element).flagsEntry;
+    if (flags >= 0 && size_t(flags) < step.before.values.size() &&
+        size_t(flags) < step.after.values.size() &&
+        step.before.values[size_t(flags)] != step.after.values[size_t(flags)]) {
+        remakeControl(step.element);
+    }
     applyTo(element);
     if (element.Sort == kSortWindow || element.Sort == kSortGadget) {
         host_.setPickerEntryText(element.Index, pickerEntryText(element));
         host_.choosePickerEntry(element.Index);
     }
+}
+
+void EditPages::remakeControl(int32_t listIndex) {
+    ElementList& list = host_.elements();
+    if (listIndex < 0 || listIndex >= list.count() || list[listIndex].Sort != kSortGadget) return;
+    wxWindow* control = host_.recreateControl(listIndex, std::string(callSource(list[listIndex])));
+    if (control && listIndex == shown_) frame_.surround(control);
 }
 
 void EditPages::applyEdits() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/string.h>
+#include <wx/window.h>
 
 #include <array>
 #include <cstdint>
@@ -38,6 +39,11 @@ class PagesHost {
     virtual void choosePickerEntry(int32_t entry) = 0;
     // Replaces the whole code and reads it again (undoing or redoing a Paste).
     virtual void readCode(const std::string& text) = 0;
+    // Makes list element `listIndex`'s preview control again from its line `line` after a flag
+    // change; returns the new control, nullptr when the old one stays.
+    virtual wxWindow* recreateControl(int32_t /*listIndex*/, const std::string& /*line*/) {
+        return nullptr;
+    }
 };
 
 // The Parameters and Flags pages of the main window (controls 5..25 and 32): they show the
@@ -66,6 +72,9 @@ class EditPages {
 
     // A field lost the focus: commits it when the user changed its text. Public for tests.
     void fieldLeft(int position);
+    // Escape: the focused field shows again what it showed before the user changed it (and the
+    // any-number switch its committed state). False when no focused field had a change.
+    bool revertFocusedField();
     // The flag list reported a tick or an untick.
     void flagsChanged();
     // A press on the any-number switch.
@@ -103,6 +112,8 @@ class EditPages {
     // shows its value again in the refusal colour and the status line says why. True if written.
     bool writeChecked(sElement& element, const ElementState& before, int position);
     void applyTo(const sElement& element);
+    // The flags of list element `listIndex` changed: its preview control is made again with them.
+    void remakeControl(int32_t listIndex);
     void setFieldText(int position, const std::string& text);
     // Records a step of element `shown_` from its state `before` to its state now.
     void record(const ElementState& before, int nudgedField = 0);

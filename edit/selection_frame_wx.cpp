@@ -1,9 +1,10 @@
 #include "edit/selection_frame_wx.h"
 
+#include <wx/bookctrl.h>
+#include <wx/toplevel.h>
+
 #include <algorithm>
 #include <cstdint>
-
-#include <wx/toplevel.h>
 
 namespace tessaly {
 
@@ -14,6 +15,18 @@ constexpr int64_t kFar = 1 << 30;
 namespace {
 
 const wxColour kFrameColour(255, 0, 160);
+
+// Brings the tabs that hold `control` to the front, from the outermost panel in, so that the
+// control and its frame can be seen. No page-changing event: nothing else follows from it.
+void bringToFront(wxWindow* control) {
+    for (wxWindow* w = control; w && !w->IsTopLevel(); w = w->GetParent()) {
+        auto* book = dynamic_cast<wxBookCtrlBase*>(w->GetParent());
+        if (!book) continue;
+        const int page = book->FindPage(w);
+        if (page != wxNOT_FOUND && page != book->GetSelection())
+            book->ChangeSelection(size_t(page));
+    }
+}
 
 }  // namespace
 
@@ -27,11 +40,13 @@ void SelectionFrame::hide() {
 
 void SelectionFrame::surround(wxWindow* control) {
     if (control == control_.get() && control) {
+        bringToFront(control);
         follow();
         return;
     }
     hide();
     if (!control || control->IsTopLevel() || !control->GetParent()) return;
+    bringToFront(control);
     control_ = control;
     for (auto& bar : bars_) {
         bar = new wxWindow(control->GetParent(), wxID_ANY, wxDefaultPosition, wxSize(1, 1),

@@ -15,7 +15,8 @@ class SelectionFrame {
   public:
     static constexpr int kThickness = 2;
 
-    // Puts the frame around `control` (nullptr or a top-level window: no frame).
+    // Puts the frame around `control` (nullptr or a top-level window: no frame) and brings the
+    // panel tabs that hold it to the front.
     void surround(wxWindow* control);
     // Lays the frame around its control again after the control moved or resized.
     void follow();

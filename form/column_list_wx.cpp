@@ -35,8 +35,11 @@ class ColumnList::Model : public wxDataViewIndexListModel {
     std::vector<std::vector<wxString>> rows_;
 };
 
-ColumnList::ColumnList(wxWindow* parent, const wxPoint& pos, const wxSize& size)
-    : wxDataViewCtrl(parent, wxID_ANY, pos, size, wxDV_SINGLE | wxDV_ROW_LINES), model_(new Model) {
+ColumnList::ColumnList(wxWindow* parent, const wxPoint& pos, const wxSize& size, bool gridLines)
+    : wxDataViewCtrl(
+          parent, wxID_ANY, pos, size,
+          wxDV_SINGLE | wxDV_ROW_LINES | (gridLines ? wxDV_HORIZ_RULES | wxDV_VERT_RULES : 0)),
+      model_(new Model) {
     AssociateModel(model_);
     model_->DecRef();  // the control holds the only reference from here on
 }

@@ -12,7 +12,8 @@ namespace tessaly {
 // column added after rows exist shows empty cells in them.
 class ColumnList : public wxDataViewCtrl {
   public:
-    ColumnList(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    // gridLines: rules between the rows and the columns.
+    ColumnList(wxWindow* parent, const wxPoint& pos, const wxSize& size, bool gridLines = false);
 
     // Inserts a column at view position pos; pos -1 or beyond the last column appends.
     void addColumn(int pos, const wxString& title, int width);

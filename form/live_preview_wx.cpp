@@ -86,11 +86,15 @@ void LivePreview::startBuildingIn(int32_t window) {
 
 void LivePreview::openDefaultWindow() {
     if (wxFrame* frame = previewFrame()) {
+        // A reused window may still show the title of the form it showed before.
+        frame->SetTitle("Tessaly");
         frame->SetClientSize(kDefaultWidth, kDefaultHeight);
     } else {
         // The default window has the program's own window style.
         makeFrame("Tessaly", 0, 0, kDefaultWidth, kDefaultHeight, wxDEFAULT_FRAME_STYLE)->Centre();
     }
+    // The nudges and the rest work in every preview window, with a window line or without.
+    host_.installShortcuts(previewFrame());
     startBuildingIn(window_);
 }
 
@@ -396,6 +400,48 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
     if (opensGadgetList(kind) && !parents_.open(ParentRef{false, element.Gadget})) {
         nestingCapped_ = true;
     }
+}
+
+wxWindow* LivePreview::recreateGadget(ElementList& list, int index, std::string_view code) {
+    if (index < 0 || index >= list.count()) return nullptr;
+    sElement& element = list[index];
+    const PreviewKind kind = previewKindOf(element.KeyWord);
+    wxWindow* old = previewControl(element.Gadget);
+    if (!old || !old->GetParent() || kind == PreviewKind::Splitter ||
+        kind == PreviewKind::Scintilla || opensGadgetList(kind)) {
+        return nullptr;
+    }
+    slots_.fill(element);
+    const wxBitmap* image = element.Image != 0 ? registry_.image(element.Image) : nullptr;
+    wxWindow* control =
+        makeGadgetControl(kind, old->GetParent(), slots_, code, image ? *image : wxNullBitmap);
+    if (!control) return nullptr;
+    control->SetSize(old->GetRect());
+    control->Show(old->IsShown());
+    control->Enable(old->IsEnabled());
+    // The number moves to the new control first: the old one leaves the registry without it.
+    registry_.setControl(element.Gadget, control);
+    old->Destroy();
+    // What the list's item and column lines added to the old control, gathered and added in one go
+    // as a reading does.
+    targets_ = TargetIndex(list);
+    gatheredItems_.clear();
+    itemsAdded_ = 0;
+    for (int i = 0; i < list.count(); ++i) {
+        const PreviewKind k = previewKindOf(list[i].KeyWord);
+        if (k != PreviewKind::AddItem && k != PreviewKind::AddColumn) continue;
+        slots_.fill(list[i]);
+        if (k == PreviewKind::AddItem &&
+            targets_.itemTarget(list, slots_.text(0)) == element.Gadget) {
+            itemRule(list);
+        } else if (k == PreviewKind::AddColumn &&
+                   targets_.columnTarget(list, slots_.text(0)) == element.Gadget) {
+            columnRule(list);
+        }
+    }
+    addGatheredItems();
+    targets_ = TargetIndex();
+    return control;
 }
 
 }  // namespace tessaly

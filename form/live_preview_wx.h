@@ -64,12 +64,18 @@ class LivePreview {
     void setPlaceholderPicture(int32_t imageNumber);
 
     // Opens the default preview window ("Tessaly", inner 800 x 600, centred), or, when a preview
-    // window exists, reuses it at that inner size with its title. It becomes the current parent,
-    // and is shown (and raised) when the build that follows is done.
+    // window exists, reuses it at that inner size with that title. Either way it gets the
+    // shortcuts, becomes the current parent, and is shown (and raised) when the build is done.
     void openDefaultWindow();
     // One pass over the freshly read list: creates each element's object, stores its number in
     // Gadget (and Image), and adds picker entries for kinds 0 and 1 (setting Index).
     void build(ElementList& list);
+    // A flag change: makes element `index`'s control again from `code` (its rewritten line) in
+    // the old one's place, parent and panel tab, under the same number, and gives it the items
+    // and columns its list adds to it again. Containers, panels, splitters and editors, whose
+    // children or contents would be lost, are left as they are. Returns the new control, nullptr
+    // when nothing was made.
+    wxWindow* recreateGadget(ElementList& list, int index, std::string_view code);
     // Destroys a gadget control of the previous reading; numbers of no live control are ignored.
     void destroyGadget(int32_t gadget);
 

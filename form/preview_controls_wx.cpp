@@ -80,7 +80,8 @@ namespace tessaly {
 // flag from its line when the line names it (any letter case), as the splitter rule does:
 //   #PB_String_Password, #PB_String_ReadOnly, #PB_Editor_ReadOnly, #PB_Text_Center,
 //   #PB_Text_Right, #PB_Text_Border, #PB_ComboBox_Editable (a wxComboBox instead of a wxChoice),
-//   #PB_ScrollBar_Vertical, #PB_TrackBar_Vertical, #PB_ProgressBar_Vertical.
+//   #PB_ScrollBar_Vertical, #PB_TrackBar_Vertical, #PB_ProgressBar_Vertical,
+//   #PB_String_BorderLess, #PB_Image_Border, #PB_ListIcon_GridLines, #PB_CheckBox_ThreeState.
 // A window line's flags give its preview window's frame: a title bar unless #PB_Window_BorderLess;
 // #PB_Window_SystemMenu a close box, #PB_Window_MinimizeGadget and #PB_Window_MaximizeGadget
 // those boxes, #PB_Window_SizeGadget a sizable frame, #PB_Window_Tool a tool window. The window
@@ -175,8 +176,10 @@ wxSize boundedPictureSize(int32_t width, int32_t height) {
 // An image or OpenGL gadget: its picture stretched over the whole control, drawn when shown,
 // so that the control costs no memory for its size. Reads as an icon to assistive technologies,
 // as the toolkit's own image control does.
-wxWindow* makePictureView(wxWindow* parent, const wxBitmap& picture, PreviewKind kind) {
-    auto* view = new wxGenericStaticBitmap(parent, wxID_ANY, picture);
+wxWindow* makePictureView(wxWindow* parent, const wxBitmap& picture, PreviewKind kind,
+                          long border) {
+    auto* view = new wxGenericStaticBitmap(parent, wxID_ANY, picture, wxDefaultPosition,
+                                           wxDefaultSize, border);
     // Tan behind the tan picture: stretched far, its smoothed edges would blur into grey.
     if (kind == PreviewKind::Image) view->SetBackgroundColour(placeholderTan());
     view->SetScaleMode(wxStaticBitmapBase::Scale_Fill);
@@ -255,7 +258,8 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
             return canvas;
         }
         case PreviewKind::CheckBox:
-            return new wxCheckBox(parent, wxID_ANY, labelOf(s, 5));
+            return new wxCheckBox(parent, wxID_ANY, labelOf(s, 5), noPos, noSize,
+                                  has("#pb_checkbox_threestate") ? wxCHK_3STATE : wxCHK_2STATE);
         case PreviewKind::ComboBox:
             if (has("#pb_combobox_editable")) {
                 return popUpAsList(new wxComboBox(parent, wxID_ANY));
@@ -295,11 +299,12 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         }
         case PreviewKind::Image:
         case PreviewKind::OpenGL:
-            return makePictureView(parent, image, kind);
+            return makePictureView(parent, image, kind,
+                                   has("#pb_image_border") ? wxBORDER_SUNKEN : wxBORDER_NONE);
         case PreviewKind::IPAddress:
             return new wxTextCtrl(parent, wxID_ANY, "127.0.0.1");
         case PreviewKind::ListIcon: {
-            auto* list = new ColumnList(parent, noPos, noSize);
+            auto* list = new ColumnList(parent, noPos, noSize, has("#pb_listicon_gridlines"));
             list->addColumn(-1, textOf(s, 5), s.size(6));
             return list;
         }
@@ -324,7 +329,8 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         }
         case PreviewKind::String: {
             const long style = (has("#pb_string_password") ? wxTE_PASSWORD : 0) |
-                               (has("#pb_string_readonly") ? wxTE_READONLY : 0);
+                               (has("#pb_string_readonly") ? wxTE_READONLY : 0) |
+                               (has("#pb_string_borderless") ? wxBORDER_NONE : 0);
             return new wxTextCtrl(parent, wxID_ANY, textOf(s, 5), noPos, noSize, style);
         }
         case PreviewKind::Text: {

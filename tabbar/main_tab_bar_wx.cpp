@@ -55,4 +55,24 @@ void setMainFlagsTabDisabled(bool disabled) {
     }
 }
 
+std::string stepMainTab(int step) {
+    TabBarCanvas* canvas = tabBarCanvas(kMainTabBarNumber);
+    if (!canvas || step == 0) return {};
+    const TabBar& bar = canvas->bar().state();
+    const int32_t count = bar.tabCount();
+    int32_t selected = -1;
+    for (int32_t i = 0; i < count; ++i) {
+        if (bar.Tabs[size_t(i)].get() == bar.Selected) selected = i;
+    }
+    if (selected < 0) return {};
+    // Round the row, past disabled tabs, as a notebook's Ctrl+Tab goes.
+    for (int32_t k = 1; k < count; ++k) {
+        const int32_t i = ((selected + k * (step > 0 ? 1 : -1)) % count + count) % count;
+        if (bar.Tabs[size_t(i)]->Disabled) continue;
+        tabBarSetState(kMainTabBarNumber, i);
+        return bar.Tabs[size_t(i)]->Text;
+    }
+    return {};
+}
+
 }  // namespace tessaly

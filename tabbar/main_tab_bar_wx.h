@@ -26,4 +26,8 @@ TabBarCanvas* createMainWindowTabBar(
 // Disables or enables the "Flags" tab of control 1 (the reader's call).
 void setMainFlagsTabDisabled(bool disabled);
 
+// Ctrl+Tab (step 1) and Ctrl+Shift+Tab (step -1): selects the next or previous enabled tab of
+// control 1, going round, and returns its text; empty when no other tab can be selected.
+std::string stepMainTab(int step);
+
 }  // namespace tessaly

@@ -12,7 +12,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+# TESSALY_SCREEN picks another desktop size (width x height x depth).
+Xvfb -displayfd 3 -screen 0 "${TESSALY_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb=$!
 for _ in $(seq 200); do [ -s "$tmp/display" ] && break; sleep 0.05; done
 if [ ! -s "$tmp/display" ]; then

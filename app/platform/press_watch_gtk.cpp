@@ -4,6 +4,8 @@
 
 #include <gtk/gtk.h>
 
+#include <vector>
+
 namespace tessaly {
 
 namespace {
@@ -26,9 +28,41 @@ class GtkPressWatch : public PressWatch {
         signal_ = g_signal_lookup("event", GTK_TYPE_WIDGET);
         hook_ = g_signal_add_emission_hook(signal_, 0, &GtkPressWatch::hook, this, nullptr);
     }
-    ~GtkPressWatch() override { g_signal_remove_emission_hook(signal_, hook_); }
+    ~GtkPressWatch() override {
+        g_signal_remove_emission_hook(signal_, hook_);
+        for (GtkGesture* gesture : gestures_) {
+            g_signal_handlers_disconnect_by_data(gesture, this);
+            g_object_unref(gesture);
+        }
+    }
+
+    // A press gesture in the capture phase of the window: GTK runs it on the way down to the
+    // control under the pointer, before it finds that control insensitive and drops the press.
+    // It never claims the press, so the control still handles it as before.
+    void watchWindow(wxWindow* topLevel) override {
+        GtkWidget* widget = topLevel ? topLevel->GetHandle() : nullptr;
+        if (!widget) return;
+        GtkGesture* gesture = gtk_gesture_multi_press_new(widget);
+        gtk_gesture_single_set_button(GTK_GESTURE_SINGLE(gesture), 1);
+        gtk_event_controller_set_propagation_phase(GTK_EVENT_CONTROLLER(gesture),
+                                                   GTK_PHASE_CAPTURE);
+        g_signal_connect(gesture, "pressed", G_CALLBACK(&GtkPressWatch::captured), this);
+        gestures_.push_back(gesture);
+    }
 
   private:
+    static void captured(GtkGestureMultiPress* gesture, gint, gdouble, gdouble, gpointer self) {
+        auto* watch = static_cast<GtkPressWatch*>(self);
+        const GdkEvent* event = gtk_gesture_get_last_event(
+            GTK_GESTURE(gesture),
+            gtk_gesture_single_get_current_sequence(GTK_GESTURE_SINGLE(gesture)));
+        if (!event || event->type != GDK_BUTTON_PRESS) return;
+        if (event->button.time == watch->lastTime_) return;  // seen already
+        watch->lastTime_ = event->button.time;
+        GtkWidget* widget = gtk_event_controller_get_widget(GTK_EVENT_CONTROLLER(gesture));
+        watch->onPress_(int(event->button.x_root), int(event->button.y_root), topLevelOf(widget));
+    }
+
     static gboolean hook(GSignalInvocationHint*, guint count, const GValue* params, gpointer self) {
         if (count < 2) return TRUE;
         auto* widget = static_cast<GtkWidget*>(g_value_get_object(&params[0]));
@@ -41,11 +75,9 @@ class GtkPressWatch : public PressWatch {
             return TRUE;
         }
         if (event->type != GDK_BUTTON_PRESS || event->button.button != 1) return TRUE;
-        if (event->button.time == watch->lastTime_ && widget && watch->lastEvent_ == event) {
-            return TRUE;  // the same press passed on to a parent
-        }
+        // The same press passed on to a parent, or seen on its way down by a window's gesture.
+        if (event->button.time == watch->lastTime_ && widget) return TRUE;
         watch->lastTime_ = event->button.time;
-        watch->lastEvent_ = event;
         watch->onPress_(int(event->button.x_root), int(event->button.y_root),
                         topLevelOf(gtk_widget_get_toplevel(widget)));
         return TRUE;  // stay connected
@@ -54,9 +86,9 @@ class GtkPressWatch : public PressWatch {
     PressHandler onPress_;
     std::function<void()> onPointer_;
     guint32 lastTime_ = 0;
-    const GdkEvent* lastEvent_ = nullptr;
     guint signal_ = 0;
     gulong hook_ = 0;
+    std::vector<GtkGesture*> gestures_;
 };
 
 }  // namespace

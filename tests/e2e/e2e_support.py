@@ -127,7 +127,7 @@ def xdotool(*args):
 
 
 def activate_window(title):
-    ids = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"],
+    ids = subprocess.run(["xdotool", "search", "--name", "^\\*?" + title + "$"],
                          capture_output=True, text=True).stdout.split()
     if not ids:
         raise Failure("no X window titled " + title)
@@ -164,7 +164,7 @@ def clipboard():
 
 
 def window_id(title):
-    ids = subprocess.run(["xdotool", "search", "--name", "^" + title + "$"],
+    ids = subprocess.run(["xdotool", "search", "--name", "^\\*?" + title + "$"],  # "*": edited
                          capture_output=True, text=True).stdout.split()
     if not ids:
         raise Failure("no X window titled " + title)

@@ -197,12 +197,14 @@ TEST_F(MainWindowTest, WindowTitleSizeMinimumStaysOnTopAndFont) {
     EXPECT_NEAR(outer.y + outer.height / 2, screen.y + screen.height / 2, 40);
 
     const int points = fontPointSize(wxGetDisplayPPI().y);
-    for (int32_t n :
-         {kPicker, kFirstParameterLabel, kNameField, kXField, kStatusLine, kFlagList, kPasteButton,
-          kCopyButton, kIdeUpdateButton, kViewCodeLabel, kCodeView, kCreditLabel}) {
+    for (int32_t n : {kPicker, kFirstParameterLabel, kNameField, kXField, kStatusLine, kFlagList,
+                      kPasteButton, kCopyButton, kIdeUpdateButton, kViewCodeLabel, kCreditLabel}) {
         EXPECT_EQ(control(n)->GetFont().GetFaceName(), "Arial") << n;
         EXPECT_EQ(control(n)->GetFont().GetPointSize(), points) << n;
     }
+    // The code keeps its columns: the code view's font is monospaced, of the same size.
+    EXPECT_TRUE(control(kCodeView)->GetFont().IsFixedWidth());
+    EXPECT_EQ(control(kCodeView)->GetFont().GetPointSize(), points);
 }
 
 TEST_F(MainWindowTest, CreditLineFitsItsBox) {
