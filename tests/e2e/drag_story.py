@@ -10,9 +10,8 @@ import sys
 
 import gi
 
-from e2e_support import (Failure, check, client_geometry, extents, find, find_application,
-                         make_active, run_story_on, screenshot, text_of, wait_for,
-                         wait_for_quietly, window_id, window_named, xdotool)
+from e2e_support import (FormStory, check, extents, find, make_active, run_story_on, screenshot,
+                         text_of, wait_for, xdotool)
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
@@ -36,37 +35,12 @@ LINES = [
 SOURCE = "\n".join(LINES) + "\n"
 
 
-class Story:
+class Story(FormStory):
     def __init__(self):
-        self.lines = list(LINES)
-        app = find_application("tessaly")
-        self.main = window_named(app, MAIN)
-        self.preview = window_named(app, PREVIEW)
-        self.picker = wait_for(lambda: find(self.main, "combo box"), "the element picker")
-        self.code_view = wait_for(lambda: find(self.main, "text",
-                                               predicate=lambda a: text_of(a) == SOURCE),
-                                  "the code view to show the form")
-        px, py, pw, ph = wait_for(lambda: client_geometry(PREVIEW), "the preview window")
-        self.client = (px, py)
-        xdotool("windowmove", "--sync", window_id(MAIN), px + pw + 30, 20)
-        wait_for(lambda: extents(self.picker)[0] > px + pw, "the main window to move")
+        super().__init__(MAIN, PREVIEW, LINES)
 
     def button(self, name):
         return wait_for(lambda: find(self.preview, "push button", name), "the button " + name)
-
-    def at(self, acc):
-        """A gadget's place in the preview's client area."""
-        x, y, w, h = extents(acc)
-        return x - self.client[0], y - self.client[1], w, h
-
-    def expect(self, changes, what):
-        for index, line in changes.items():
-            self.lines[index] = line
-        expected = "\n".join(self.lines) + "\n"
-        if wait_for_quietly(lambda: text_of(self.code_view) == expected, 10):
-            check(True, what)
-            return
-        raise Failure("%s: the code reads %r" % (what, text_of(self.code_view)))
 
     def press(self, x, y):
         """Presses the left button at client position (x, y) of the active preview."""

@@ -188,3 +188,40 @@ def wait_for_quietly(probe, timeout):
         return wait_for(probe, "", timeout)
     except Failure:
         return None
+
+
+class FormStory:
+    """A running program on a form of `lines` (joined with LF): its windows, picker and code view,
+    the main window moved beside the preview, and the code expected after each edit."""
+
+    def __init__(self, main_title, preview_title, lines):
+        self.lines = list(lines)
+        source = "\n".join(lines) + "\n"
+        app = find_application("tessaly")
+        self.main = window_named(app, main_title)
+        self.preview = window_named(app, preview_title)
+        self.picker = wait_for(lambda: find(self.main, "combo box"), "the element picker")
+        self.code_view = wait_for(lambda: find(self.main, "text",
+                                               predicate=lambda a: text_of(a) == source),
+                                  "the code view to show the form")
+        px, py, pw, ph = wait_for(lambda: client_geometry(preview_title), "the preview window")
+        self.client = (px, py)
+        xdotool("windowmove", "--sync", window_id(main_title), px + pw + 30, 20)
+        wait_for(lambda: extents(self.picker)[0] > px + pw, "the main window to move")
+
+    def at(self, acc):
+        """A gadget's place and size in the preview's client area."""
+        x, y, w, h = extents(acc)
+        return x - self.client[0], y - self.client[1], w, h
+
+    def expect(self, changes, what, timeout=30):
+        """Waits for the code view to hold the lines with `changes` ({index: line}) made."""
+        for index, line in changes.items():
+            self.lines[index] = line
+        expected = "\n".join(self.lines) + "\n"
+        if wait_for_quietly(lambda: text_of(self.code_view) == expected, timeout):
+            check(True, what)
+            return
+        actual = text_of(self.code_view).split("\n")
+        raise Failure("%s: the code differs: %r" % (what, [
+            (i, a, e) for i, (a, e) in enumerate(zip(actual, expected.split("\n"))) if a != e]))

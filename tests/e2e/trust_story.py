@@ -8,9 +8,8 @@ Usage: trust_story.py TESSALY PB_SYNTAX_CHECK"""
 import subprocess
 import sys
 
-from e2e_support import (Failure, check, client_geometry, clipboard, extents, find,
-                         find_application, make_active, run_story_on, text_of, wait_for,
-                         wait_for_quietly, walk, window_id, window_named, xdotool)
+from e2e_support import (FormStory, check, clipboard, extents, find, make_active, run_story_on,
+                         text_of, wait_for, wait_for_quietly, walk, xdotool)
 
 import gi
 
@@ -49,20 +48,9 @@ def click(acc, title, dx=None, dy=None):
     xdotool("click", "1")
 
 
-class Story:
+class Story(FormStory):
     def __init__(self):
-        self.lines = list(LINES)
-        app = find_application("tessaly")
-        self.main = window_named(app, MAIN)
-        self.preview = window_named(app, PREVIEW)
-        self.picker = wait_for(lambda: find(self.main, "combo box"), "the element picker")
-        self.code_view = wait_for(lambda: find(self.main, "text",
-                                               predicate=lambda a: text_of(a) == SOURCE),
-                                  "the code view to show the form")
-        px, py, pw, ph = wait_for(lambda: client_geometry(PREVIEW), "the preview window")
-        self.client = (px, py)
-        xdotool("windowmove", "--sync", window_id(MAIN), px + pw + 30, 20)
-        wait_for(lambda: extents(self.picker)[0] > px + pw, "the main window to move")
+        super().__init__(MAIN, PREVIEW, LINES)
 
     def pick(self, entry):
         names = [a.get_name() for a in walk(self.picker) if a.get_role_name() == "table cell"]
@@ -85,21 +73,9 @@ class Story:
             xdotool("type", "--delay", "40", "--", text)
         keys("Tab")
 
-    def expect(self, changes, what):
-        for index, line in changes.items():
-            self.lines[index] = line
-        expected = "\n".join(self.lines) + "\n"
-        if wait_for_quietly(lambda: text_of(self.code_view) == expected, 30):
-            check(True, what)
-            return
-        actual = text_of(self.code_view).split("\n")
-        raise Failure("%s: the code differs: %r" % (what, [
-            (i, a, e) for i, (a, e) in enumerate(zip(actual, expected.split("\n"))) if a != e]))
-
     def gadget_at(self, role, name):
         acc = wait_for(lambda: find(self.preview, role, name), "the gadget " + name)
-        x, y, _, _ = extents(acc)
-        return x - self.client[0], y - self.client[1]
+        return self.at(acc)[:2]
 
 
 def story():
