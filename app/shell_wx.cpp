@@ -308,11 +308,6 @@ std::optional<int64_t> Shell::nameValue(int32_t line, std::string_view name) con
     return scope_.value(line, name);
 }
 
-std::string Shell::codeLine(int32_t line) const {
-    if (line < 0 || line >= code_.lineCount()) return {};
-    return code_.line(line);
-}
-
 void Shell::choosePickerEntry(int32_t entry) {
     auto* picker = mainControl<wxChoice>(kPicker);
     if (entry < 0 || entry >= int32_t(picker->GetCount())) return;

@@ -102,8 +102,6 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void replaceCodeLine(int32_t line, const std::string& text);
     // Selects code lines and scrolls them into view: the statement of the element on the pages.
     void highlightCodeLine(int32_t line, int32_t lines = 1);
-    // The text of a code line without its break; empty for a line the view does not have.
-    std::string codeLine(int32_t line) const;
     // The values the code's expressions use, as seen from code line `line`.
     NameLookup namesAt(int32_t line) const { return scope_.at(line); }
     const KeywordTable& keywords() const { return keywords_; }

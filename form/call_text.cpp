@@ -86,25 +86,6 @@ size_t skipSpaces(std::string_view code, size_t i) {
 
 }  // namespace
 
-bool findCall(const MaskedLine& line, std::string_view lowerName, size_t from, CallSpan& span) {
-    if (lowerName.empty()) return false;
-    const std::string_view code = line.code();
-    const size_t n = lowerName.size();
-    // A name followed by spaces and "(" ends where the spaces in front of some "(" begin; the
-    // "(" are in line order, so the first that fits gives the first occurrence.
-    for (const size_t open : line.opens()) {
-        size_t end = open;
-        while (end > 0 && code[end - 1] == ' ') --end;
-        if (end < n || end - n < from) continue;
-        if (code[end - 1] != lowerName.back()) continue;
-        if (code.compare(end - n, n, lowerName) != 0) continue;
-        span.nameBegin = end - n;
-        closeSpan(line, open, span);
-        return true;
-    }
-    return false;
-}
-
 CallSpan callAt(const MaskedLine& line, size_t nameBegin, size_t nameLength) {
     const std::string_view code = line.code();
     CallSpan span;

@@ -52,10 +52,6 @@ struct CallSpan {
     size_t tail() const { return closed ? argsEnd + 1 : argsEnd; }
 };
 
-// Finds the first call of `lowerName` whose name starts at or after `from`: the name in code,
-// followed by zero or more spaces and "(". Returns false when there is none.
-bool findCall(const MaskedLine& line, std::string_view lowerName, size_t from, CallSpan& span);
-
 // The span of a call whose name of `nameLength` bytes starts at `nameBegin`. When no "(" follows
 // the name, the argument list is empty and starts and ends behind the name.
 CallSpan callAt(const MaskedLine& line, size_t nameBegin, size_t nameLength);
