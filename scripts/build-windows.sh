@@ -75,14 +75,17 @@ build_wx() {
   src_dir=$(find "$work" -maxdepth 1 -mindepth 1 -type d -name 'wxwidgets3.2-*' | head -1)
   mkdir -p "$work/build"
   (cd "$work/build" &&
-    nice -n 10 "$src_dir/configure" --prefix="$wx_prefix.part" "${wx_options[@]}" \
+    nice -n 10 "$src_dir/configure" --prefix="$wx_prefix" "${wx_options[@]}" \
       CC="$CC" CXX="$CXX" CXXFLAGS=-O2 CFLAGS=-O2 >"$work/configure.log" 2>&1 ||
     { tail -40 "$work/configure.log"; exit 1; })
   (cd "$work/build" && nice -n 10 make -j "$jobs" >"$work/make.log" 2>&1 ||
     { tail -40 "$work/make.log"; exit 1; })
-  rm -rf "$wx_prefix.part"
-  (cd "$work/build" && make install >/dev/null)
-  mv "$wx_prefix.part" "$wx_prefix"
+  # Installed beside, then moved in whole: an interrupted run leaves no half a library behind.
+  (cd "$work/build" && make install DESTDIR="$work/stage" >/dev/null)
+  rm -rf "$wx_prefix"
+  $SUDO mv "$work/stage$wx_prefix" "$wx_prefix"
+  # wx-config is a link into the library's folder; it pointed into the staging folder.
+  ln -sfn "$(ls -d "$wx_prefix"/lib/wx/config/*)" "$wx_prefix/bin/wx-config"
   rm -rf "$work"
 }
 
