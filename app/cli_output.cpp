@@ -97,15 +97,20 @@ void writeDump(std::string_view text, const KeywordTable& table, std::ostream& s
     ElementList list;  // the elements of one line
     int32_t lineNumber = 0;
     bool first = true;
-    forEachLine(text, [&](std::string_view line, std::string_view) {
-        list.clear();
-        scanner.scan(line, lineNumber++, list);
+    const auto flush = [&] {
         for (const sElement& e : list) {
             out << (first ? "[\n" : ",\n");
             first = false;
             writeElement(out, e);
         }
+        list.clear();
+    };
+    forEachLine(text, [&](std::string_view line, std::string_view lineBreak) {
+        scanner.scan(line, lineBreak, lineNumber++, list);
+        flush();
     });
+    scanner.finish(list);
+    flush();
     out << (first ? "[]" : "\n]");
 }
 
@@ -114,21 +119,37 @@ void writeFormatted(std::string_view text, const KeywordTable& table, std::ostre
     LineScanner scanner(table);
     ElementList list;
     int32_t lineNumber = 0;
-    forEachLine(text, [&](std::string_view line, std::string_view lineBreak) {
+    // The lines of a statement still being read, as read.
+    std::string pending;
+    const auto flush = [&] {
+        if (list.empty()) {
+            out << std::string_view(pending);
+            pending.clear();
+            return;
+        }
+        // Every call of the statement is rewritten in turn, each in the text the ones before it
+        // left, so that calls sharing a statement keep each other's rewrites.
+        std::string statement = list[0].Code;
+        const size_t readLength = statement.size();
+        for (int i = 0; i < list.count(); ++i) {
+            if (list[i].Sort != kSortWindow && list[i].Sort != kSortGadget) continue;
+            statement = buildLine(list[i]);
+            for (sElement& e : list) e.Code = statement;
+            refreshStatement(list, i, table);
+        }
+        // The statement's lines as rewritten, then what followed its last line.
+        out << std::string_view(statement) << std::string_view(pending).substr(readLength);
+        pending.clear();
         list.clear();
-        scanner.scan(line, lineNumber++, list);
-        // Each rewrite starts from the line as read, so the last call listed on it decides.
-        const sElement* last = nullptr;
-        for (const sElement& e : list) {
-            if (e.Sort == kSortWindow || e.Sort == kSortGadget) last = &e;
-        }
-        if (last) {
-            out << std::string_view(buildLine(*last));
-        } else {
-            out << line;
-        }
-        out << lineBreak;
+    };
+    forEachLine(text, [&](std::string_view line, std::string_view lineBreak) {
+        pending.append(line);
+        pending.append(lineBreak);
+        scanner.scan(line, lineBreak, lineNumber++, list);
+        if (!list.empty() || !scanner.pending()) flush();
     });
+    scanner.finish(list);
+    flush();
 }
 
 }  // namespace tessaly

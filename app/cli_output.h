@@ -12,9 +12,10 @@ namespace tessaly {
 // not grow with the output. Bytes that are not UTF-8 are written as U+FFFD.
 void writeDump(std::string_view text, const KeywordTable& table, std::ostream& out);
 
-// What --format prints: the text with the line of every window and gadget call rewritten as the
-// editor writes it (when several stand on one line, the last one's), every other byte as read.
-// Written line by line as the text is read.
+// What --format prints: the text with every window and gadget call rewritten as the editor
+// writes it (when several stand in one statement, each in turn), every other byte as read; a
+// statement continued over several lines keeps its lines. Written statement by statement as the
+// text is read.
 void writeFormatted(std::string_view text, const KeywordTable& table, std::ostream& out);
 
 }  // namespace tessaly

@@ -16,18 +16,31 @@ namespace tessaly {
 // still believes it owns the clipboard and sets the owner to none as it shuts down.)
 class WxClipboard : public Clipboard {
   public:
+    ~WxClipboard() override;
     std::string getText() override;
     void putText(const std::string& text) override;
     void keepAfterExit() override;
+    // Asks the toolkit without waiting for the answer: first what the clipboard holds, then its
+    // text, each answered from the event loop. Gives up after kClipboardWaitMs.
+    void requestText(std::function<void(ClipboardText)> done) override;
+    void cancelRequest() override;
     // Called by the program after the toolkit has shut down: hands the kept text to xclip.
     void handOverAfterShutdown() override;
 
   private:
+    struct PendingRead;
+    void finish(PendingRead* read, ClipboardText result);
+
+    PendingRead* pending_ =
+        nullptr;  // the unanswered request; the toolkit holds it until it answers
     std::optional<std::string> pendingHandOver_;
     std::string lastPut_;
     unsigned long owner_ = 0;  // X window that owned the clipboard right after our last put
     bool put_ = false;
 };
+
+// How long a Paste waits for the program that owns the clipboard.
+inline constexpr int kClipboardWaitMs = 4000;
 
 // The X window that owns the clipboard now, 0 when nobody does or there is no X display.
 unsigned long clipboardOwnerWindow();

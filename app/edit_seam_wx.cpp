@@ -28,11 +28,15 @@ class PagesHooks : public EditHooks, private PagesHost {
     void replaceCodeLine(int32_t line, const std::string& text) override {
         shell_.replaceCodeLine(line, text);
     }
-    void setSelectedPickerText(const std::string& text) override {
-        shell_.setSelectedPickerText(text);
+    void setPickerEntryText(int32_t entry, const std::string& text) override {
+        shell_.setPickerEntryText(entry, text);
     }
-    void highlightCodeLine(int32_t line) override { shell_.highlightCodeLine(line); }
-    std::string codeLine(int32_t line) override { return shell_.codeLine(line); }
+    void highlightCodeLine(int32_t line, int32_t lines) override {
+        shell_.highlightCodeLine(line, lines);
+    }
+    void setStatus(const std::string& text) override { shell_.setStatus(text); }
+    const KeywordTable& keywords() override { return shell_.keywords(); }
+    NameLookup namesAt(int32_t line) override { return shell_.namesAt(line); }
     void choosePickerEntry(int32_t entry) override { shell_.choosePickerEntry(entry); }
     void readCode(const std::string& text) override { shell_.readCode(text); }
 

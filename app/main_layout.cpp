@@ -36,6 +36,15 @@ std::vector<ControlDesign> buildTable() {
                  .toolTip = "#Pb_Any Yes or No",
                  .data = 0,
                  .font = false});
+    t.push_back({.number = kTextSwitch,
+                 .kind = K::Canvas,
+                 .parent = kParametersPage,
+                 .rect = {225, 170, 15, 15},
+                 .toolTip = "Ticked: written as a text in quotes. Unticked: written as code, as "
+                            "typed (a variable, a constant, an expression)",
+                 .data = 0,
+                 .visible = false,
+                 .font = false});
     for (int k = 0; k < 4; ++k) {
         t.push_back({.number = kXField + k,
                      .kind = K::DigitsField,

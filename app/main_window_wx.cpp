@@ -7,7 +7,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
-#include <wx/valtext.h>
 
 #include <set>
 
@@ -72,8 +71,8 @@ wxWindow* createControl(const ControlDesign& d, wxWindow* parent, const wxFont& 
         case ControlKind::TextField:
             return new wxTextCtrl(parent, wxID_ANY, text, pos, size);
         case ControlKind::DigitsField:
-            return new wxTextCtrl(parent, wxID_ANY, text, pos, size, 0,
-                                  wxTextValidator(wxFILTER_DIGITS));
+            // Positions and sizes take what the language takes: "-5", "$1F", "width - 110".
+            return new wxTextCtrl(parent, wxID_ANY, text, pos, size);
         case ControlKind::Canvas: {
             auto* canvas = new wxWindow(parent, wxID_ANY, pos, size, wxBORDER_NONE);
             makeSwitchCanvas(canvas, d.number);

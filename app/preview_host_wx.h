@@ -32,10 +32,9 @@ class PreviewHost {
     virtual void showNote(const std::string& text) = 0;
     // Registry number of the placeholder picture shown for OpenGL gadgets; 0 when there is none.
     virtual int32_t placeholderPicture() const = 0;
-    // The default of `name` in the nearest procedure above code line `line` of the code being
-    // read, if there is one.
-    virtual std::optional<int32_t> procedureDefault(int32_t /*line*/,
-                                                    std::string_view /*name*/) const {
+    // The value of a name (a constant of the code, a default of the nearest procedure above code
+    // line `line`) in an expression on that line, if it has one.
+    virtual std::optional<int64_t> nameValue(int32_t /*line*/, std::string_view /*name*/) const {
         return std::nullopt;
     }
 };

@@ -46,8 +46,8 @@ class LivePreviewBuilder : public PreviewBuilder, private LivePreviewHost {
     }
     void installShortcuts(wxTopLevelWindow* window) override { host_->installShortcuts(window); }
     void adoptWindow(wxTopLevelWindow* window) override { host_->adoptWindow(window); }
-    std::optional<int32_t> procedureDefault(int32_t line, std::string_view name) override {
-        return host_->procedureDefault(line, name);
+    std::optional<int64_t> nameValue(int32_t line, std::string_view name) override {
+        return host_->nameValue(line, name);
     }
     void showNote(const std::string& text) override { host_->showNote(text); }
 

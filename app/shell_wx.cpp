@@ -11,6 +11,7 @@
 #include <cassert>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 #include "app/ide_link.h"
 #include "app/main_layout.h"
@@ -63,6 +64,7 @@ Shell::Shell(KeywordTable keywords, ShellServices services)
 }
 
 Shell::~Shell() {
+    services_.clipboard->cancelRequest();
     hoverBeat_.stop();
     pressWatch_.reset();
 }
@@ -233,10 +235,20 @@ void Shell::quit() {
 }
 
 void Shell::paste() {
-    const std::string before = codeViewText();
-    const std::string after = services_.clipboard->getText();
-    readCode(after);
-    services_.edit->codeReplaced(before, after);
+    if (pasting_) return;  // the first Paste is still waiting for the clipboard
+    pasting_ = true;
+    services_.clipboard->requestText([this](ClipboardText got) {
+        pasting_ = false;
+        if (quitting_) return;
+        // Nothing came: code, preview and pages stay as they are, and the user hears why.
+        if (!got.ok) {
+            showNote("Paste: " + got.problem + "; the code is unchanged");
+            return;
+        }
+        const std::string before = codeViewText();
+        readCode(got.text);
+        services_.edit->codeReplaced(before, got.text);
+    });
 }
 
 void Shell::readCode(const std::string& text) {
@@ -261,14 +273,13 @@ void Shell::keepPreviewInSight() {
     }
 }
 
-std::optional<int32_t> Shell::procedureDefault(int32_t line, std::string_view name) const {
-    return reading_ ? tessaly::procedureDefault(*reading_, line, name) : std::nullopt;
+std::optional<int64_t> Shell::nameValue(int32_t line, std::string_view name) const {
+    return scope_.value(line, name);
 }
 
 std::string Shell::codeLine(int32_t line) const {
-    auto* view = mainControl<wxTextCtrl>(kCodeView);
-    if (line < 0 || line >= view->GetNumberOfLines()) return {};
-    return fromWx(view->GetLineText(line));
+    if (line < 0 || line >= code_.lineCount()) return {};
+    return code_.line(line);
 }
 
 void Shell::choosePickerEntry(int32_t entry) {
@@ -285,17 +296,7 @@ void Shell::copy() {
 void Shell::ideUpdate() {
     const std::string code = codeViewText();
     if (link_ == Link::File) {
-        std::string reason;
-        const bool written = services_.ideFile->writeBack(code, reason);
-        // On the clipboard either way: after a failed write it is the user's only copy.
-        services_.clipboard->putText(code);
-        if (!written) {
-            showMessageBox("IDE Update", "The code could not be written to\n" +
-                                             services_.ideFile->path() + "\n(" + reason +
-                                             ").\n\nIt is on the clipboard: paste it by hand.");
-            return;
-        }
-        quit();
+        writeIdeFile(code);
         return;
     }
     if (link_ != Link::Editor) return;
@@ -303,6 +304,50 @@ void Shell::ideUpdate() {
     const uint32_t handle = editorHandleFrom(services_.getEnv(kEditorVariable));
     if (handle == 0) return;
     pasteIntoEditor(*services_.clipboard, *services_.editor, handle, code);
+    quit();
+}
+
+void Shell::writeIdeFile(const std::string& code) {
+    const IdeFile& file = *services_.ideFile;
+    using State = IdeFile::OnDisk::State;
+    const IdeFile::OnDisk disk = file.onDisk();
+    std::string reason;
+    bool written = false;
+    if (disk.state == State::Unreadable) {
+        reason = disk.error;
+    } else if (disk.state == State::AsRead) {
+        written = file.writeBack(code, reason);
+    } else {
+        // The editor saved the file after it was read: nothing it wrote may be lost unasked.
+        const std::string intoFile = "Write into the file";
+        const std::string clipboardOnly = "Clipboard only";
+        std::vector<std::string> answers = {clipboardOnly, "Cancel"};
+        if (disk.sameLines) answers.insert(answers.begin(), intoFile);
+        const std::string text =
+            "The file\n" + file.path() + "\nwas changed after Tessaly read it.\n\n" +
+            (disk.sameLines ? "The selected lines are still in it as they were: \"" + intoFile +
+                                  "\" puts the code in their place and keeps the other changes."
+                            : "The selected lines are no longer in it as they were: the code "
+                              "cannot be written into it.") +
+            "\n\n\"" + clipboardOnly +
+            "\" puts the code on the clipboard and leaves the file alone.";
+        const int choice = askChoice("IDE Update", text, answers);
+        const std::string& answer = answers[size_t(std::clamp(choice, 0, int(answers.size()) - 1))];
+        if (answer == clipboardOnly) {
+            services_.clipboard->putText(code);
+            quit();
+        }
+        if (answer != intoFile) return;
+        written = file.writeInto(disk, code, reason);
+    }
+    // On the clipboard either way: after a failed write it is the user's only copy.
+    services_.clipboard->putText(code);
+    if (!written) {
+        showMessageBox("IDE Update", "The code could not be written to\n" + file.path() + "\n(" +
+                                         reason +
+                                         ").\n\nIt is on the clipboard: paste it by hand.");
+        return;
+    }
     quit();
 }
 
@@ -389,10 +434,8 @@ bool Shell::hoverAt(int32_t screenX, int32_t screenY) {
 void Shell::readCodeView() {
     // Nothing of the previous form may stay named in the status line.
     mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(kStartStatus));
-    const CodeText code(codeViewText());
-    reading_ = &code;
-    readForm(code, keywords_, list_, *this);
-    reading_ = nullptr;
+    scope_ = NameScope(code_);
+    readForm(code_, keywords_, list_, *this);
     keepPreviewInSight();
     forgetHover(hover_);
     pointerMoved_ = true;  // other gadgets may lie under the pointer now
@@ -401,50 +444,68 @@ void Shell::readCodeView() {
 }
 
 std::string Shell::codeViewText() const {
-    return withLineEndsAsGiven(fromWx(mainControl<wxTextCtrl>(kCodeView)->GetValue()),
-                               codeUsesCrLf_);
-}
-
-void Shell::setCodeViewText(const std::string& text) {
-    codeUsesCrLf_ = text.find("\r\n") != std::string::npos;
-    mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
+    return code_.text();
 }
 
 namespace {
 
-// Where code line `line` starts in the code view and how long it is without its break (which may
-// be two characters, CR LF). The toolkit finds a line's start without walking the text before it.
-// Nothing for a line the view does not have.
-std::optional<std::pair<long, long>> lineSpan(wxTextCtrl* view, int32_t line) {
-    const long from = view->XYToPosition(0, line);
-    if (from < 0) return std::nullopt;
-    return std::make_pair(from, long(view->GetLineText(line).length()));
+long viewLength(const std::string& text) {
+    return long(toWx(text).length());
 }
 
 }  // namespace
 
+void Shell::setCodeViewText(const std::string& text) {
+    code_ = CodeText(text);
+    viewLengths_.resize(size_t(code_.lineCount()));
+    for (int i = 0; i < code_.lineCount(); ++i) {
+        viewLengths_[size_t(i)] = viewLength(code_.line(i)) + viewBreakLength(code_.lineBreak(i));
+    }
+    mainControl<wxTextCtrl>(kCodeView)->ChangeValue(toWx(text));
+}
+
+std::optional<std::pair<long, long>> Shell::viewSpan(int32_t line, int32_t lines) const {
+    // Positions are counted from the code's own lines: the view's idea of a line (which may
+    // end at characters such as U+2029) never decides where an edit lands.
+    if (line < 0 || lines < 1 || line + lines > code_.lineCount()) return std::nullopt;
+    long from = 0;
+    for (int32_t i = 0; i < line; ++i) from += viewLengths_[size_t(i)];
+    long length = 0;
+    for (int32_t i = line; i < line + lines; ++i) length += viewLengths_[size_t(i)];
+    length -= viewBreakLength(code_.lineBreak(line + lines - 1));
+    return std::make_pair(from, length);
+}
+
 void Shell::replaceCodeLine(int32_t line, const std::string& text) {
     auto* view = mainControl<wxTextCtrl>(kCodeView);
-    const auto span = lineSpan(view, line);
-    if (!span) return;
+    const int32_t lines = lineCountOf(text);
+    const auto span = viewSpan(line, lines);
+    if (!span || !code_.replaceLines(line, text)) return;
+    for (int32_t i = line; i < line + lines; ++i) {
+        viewLengths_[size_t(i)] = viewLength(code_.line(i)) + viewBreakLength(code_.lineBreak(i));
+    }
     const wxString replacement = toWx(text);
     view->Replace(span->first, span->first + span->second, replacement);
     view->SetSelection(span->first, span->first + long(replacement.length()));
     view->ShowPosition(span->first);
 }
 
-void Shell::highlightCodeLine(int32_t line) {
+void Shell::highlightCodeLine(int32_t line, int32_t lines) {
     auto* view = mainControl<wxTextCtrl>(kCodeView);
-    const auto span = lineSpan(view, line);
+    const auto span = viewSpan(line, lines);
     if (!span) return;
     view->SetSelection(span->first, span->first + span->second);
     view->ShowPosition(span->first);
 }
 
-void Shell::setSelectedPickerText(const std::string& text) {
+void Shell::setPickerEntryText(int32_t entry, const std::string& text) {
     auto* picker = mainControl<wxChoice>(kPicker);
-    const int entry = picker->GetSelection();
-    if (entry != wxNOT_FOUND) picker->SetString(unsigned(entry), toWx(text));
+    if (entry >= 0 && entry < int32_t(picker->GetCount()))
+        picker->SetString(unsigned(entry), toWx(text));
+}
+
+void Shell::setStatus(const std::string& text) {
+    mainControl<wxStaticText>(kStatusLine)->SetLabel(toWx(text));
 }
 
 // Steps of a reading.

@@ -18,6 +18,7 @@
 #include "app/press_watch_wx.h"
 #include "app/preview_host_wx.h"
 #include "app/view_code.h"
+#include "form/form_names.h"
 #include "form/keywords.h"
 #include "form/model.h"
 #include "form/reader.h"
@@ -52,7 +53,11 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void start(const std::optional<std::string>& fileText);
 
     // Commands.
+    // Paste: asks for the clipboard's text and reads it as the new code once it comes; the window
+    // answers meanwhile. A clipboard without text changes nothing and says why in the status line.
     void paste();
+    // Whether a Paste waits for the clipboard (tests).
+    bool pasting() const { return pasting_; }
     void copy();
     void toggleCodeView();
     void onResize();
@@ -81,20 +86,25 @@ class Shell : public ReadFormHooks, public PreviewHost {
 
     // Reads the code view into the element list and rebuilds picker, pages and preview.
     void readCodeView();
-    // Replaces the text of code line `line` (0-based) in the code view and keeps its line break;
-    // the new line is selected and scrolled into view. Costs the length of the line, not of the
-    // code. A line the view does not have is ignored.
+    // Replaces code lines from `line` (0-based) on, as many as `text` spans, and keeps the last
+    // one's line break; the new lines are selected and scrolled into view. A line the code does
+    // not have is ignored.
     void replaceCodeLine(int32_t line, const std::string& text);
-    // Selects a code line and scrolls it into view: the line of the element on the pages.
-    void highlightCodeLine(int32_t line);
+    // Selects code lines and scrolls them into view: the statement of the element on the pages.
+    void highlightCodeLine(int32_t line, int32_t lines = 1);
     // The text of a code line without its break; empty for a line the view does not have.
     std::string codeLine(int32_t line) const;
+    // The values the code's expressions use, as seen from code line `line`.
+    NameLookup namesAt(int32_t line) const { return scope_.at(line); }
+    const KeywordTable& keywords() const { return keywords_; }
     // Selects picker entry `entry` and shows the element it names, as choosing it does.
     void choosePickerEntry(int32_t entry);
     // Puts `text` into the code view and reads it (no undo step of its own).
     void readCode(const std::string& text);
     // Gives the element picker's selected entry a new text.
-    void setSelectedPickerText(const std::string& text);
+    void setPickerEntryText(int32_t entry, const std::string& text);
+    // Says something in the status line.
+    void setStatus(const std::string& text);
 
     wxFrame* mainWindow() const { return frame_; }
     ElementList& elements() { return list_; }
@@ -121,7 +131,7 @@ class Shell : public ReadFormHooks, public PreviewHost {
     int32_t appendPickerEntry(const std::string& text, int32_t listIndex) override;
     void showNote(const std::string& text) override;
     int32_t placeholderPicture() const override { return placeholderPicture_; }
-    std::optional<int32_t> procedureDefault(int32_t line, std::string_view name) const override;
+    std::optional<int64_t> nameValue(int32_t line, std::string_view name) const override;
 
     // Whether the hover poll runs (tests).
     bool hoverPollRunning() const { return hoverBeat_.running(); }
@@ -135,6 +145,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     void keepPreviewInSight();
     void connect();
     void showIdeUpdateInsteadOfPaste();
+    // IDE Update with an IDE file: writes the code into the file, or asks what to do when the
+    // file changed since it was read; quits once the code is handed back.
+    void writeIdeFile(const std::string& code);
     void bindCommands();
     void onHoverTimer();
     // Runs the hover poll while the preview window is the active window, and only then.
@@ -144,6 +157,9 @@ class Shell : public ReadFormHooks, public PreviewHost {
     // The active preview window, nullptr when the preview window is not the active one.
     wxTopLevelWindow* activePreview() const;
     std::string codeViewText() const;
+    // Where lines line .. line + lines - 1 stand in the code view (start, length without the
+    // last break); nothing for lines the code does not have.
+    std::optional<std::pair<long, long>> viewSpan(int32_t line, int32_t lines) const;
     void setCodeViewText(const std::string& text);
 
     KeywordTable keywords_;
@@ -164,8 +180,12 @@ class Shell : public ReadFormHooks, public PreviewHost {
     uint32_t editorHandle_ = 0;
     Link link_ = Link::Clipboard;
     bool quitting_ = false;
-    bool codeUsesCrLf_ = false;  // the code last put into the code view breaks lines with CR LF
-    const CodeText* reading_ = nullptr;  // the code being read, during a reading only
+    // The code as the code view shows it, line by line: the one numbering of lines that the
+    // reader, the writer, Copy and the IDE hand-off share (only CR LF, LF and CR end a line).
+    CodeText code_;
+    std::vector<long> viewLengths_;  // each line's length in the code view, with its break
+    NameScope scope_;                // the names the code's expressions use, per reading
+    bool pasting_ = false;
 };
 
 // The parameter and flag pages, code writer and preview updater the window program uses; they

@@ -3,9 +3,11 @@
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/image.h>
+#include <wx/mstream.h>
 #include <wx/stopwatch.h>
 #include <wx/timer.h>
 
+#include "app/safe_write.h"
 #include "ui/registry_wx.h"
 #include "ui/utf8_wx.h"
 
@@ -29,7 +31,12 @@ class TimedSnapshot : public Snapshot {
   private:
     void tick() {
         wxTopLevelWindow* preview = Registry::instance().window(shell_.previewWindow());
-        if (shell_.previewWindow() == 0 || !preview || !preview->IsShownOnScreen()) {
+        // The reading is done when the program starts: code that made no window makes none later.
+        if (shell_.previewWindow() == 0 || !preview) {
+            finish(2, "the code makes no preview window (it has no window or gadget line)");
+            return;
+        }
+        if (!preview->IsShownOnScreen()) {
             if (waited_.Time() > kGiveUpMs) finish(2, "no preview window was shown");
             return;
         }
@@ -51,8 +58,17 @@ class TimedSnapshot : public Snapshot {
 #if wxUSE_LIBPNG
         if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
 #endif
-        if (!picture.ConvertToImage().SaveFile(toWx(path_), wxBITMAP_TYPE_PNG)) {
-            finish(2, "cannot write the picture '" + path_ + "'");
+        // Encoded first, then written as the IDE file is: a failed write leaves no broken picture.
+        wxMemoryOutputStream png;
+        if (!picture.ConvertToImage().SaveFile(png, wxBITMAP_TYPE_PNG)) {
+            finish(2, "cannot encode the picture");
+            return;
+        }
+        std::string bytes(png.GetSize(), '\0');
+        png.CopyTo(bytes.data(), bytes.size());
+        const WriteResult written = writeFileSafely(path_, bytes);
+        if (!written.ok()) {
+            finish(2, "cannot write the picture '" + path_ + "': " + written.error);
             return;
         }
         finish(0, {});

@@ -3,6 +3,8 @@
 #include <limits>
 
 #include "form/call_text.h"
+#include "form/expression.h"
+#include "form/form_names.h"
 #include "form/number_text.h"
 #include "form/text_util.h"
 
@@ -39,7 +41,13 @@ std::vector<std::string_view> codeFlags(std::string_view value) {
         if (c == '(') ++depth;
         if (c == ')') --depth;
         if (c != '|' || (depth > 0 && i < value.size())) continue;
-        const std::string_view flag = trimSpaces(value.substr(start, i - start));
+        std::string_view flag = value.substr(start, i - start);
+        while (!flag.empty() &&
+               std::string_view(" \t\r\n").find(flag.front()) != std::string_view::npos)
+            flag.remove_prefix(1);
+        while (!flag.empty() &&
+               std::string_view(" \t\r\n").find(flag.back()) != std::string_view::npos)
+            flag.remove_suffix(1);
         if (!flag.empty()) flags.push_back(flag);
         start = i + 1;
     }
@@ -64,15 +72,27 @@ PagesView pagesFor(const sElement* element) {
         PageField& field = view.fields[p];
         field.shown = true;
         field.text = entry.Value;
+        field.windowReference = p != kNamePosition && isWindowReference(entry);
         if (p == kNamePosition) {
             if (element->PbAny == 1 || isPbAny(entry.Value)) {
                 field.text = "#PB_Any";
                 view.anyNumber = true;
             }
+            if (const auto variable = assignedVariable(*element)) {
+                field.text =
+                    element->Code.substr(variable->first, variable->second - variable->first);
+                view.assigned = true;
+            }
         } else if (p <= 4) {
-            field.enabled = asciiLower(entry.Value) != "#pb_ignore";
+            field.enabled = asciiLower(entry.Value) != "#pb_ignore" && !field.windowReference;
         } else {
-            field.enabled = entry.Name != "Flags" && entry.Name != "ParentWindowID";
+            field.enabled = entry.Name != "Flags" && !field.windowReference;
+        }
+        field.text = oneLine(field.text);
+        if (entry.TextEntry && p != kNamePosition && field.enabled &&
+            (view.textEntry < 0 || entry.Name == "Text" || entry.Name == "Title")) {
+            view.textEntry = int(p);
+            view.textMode = entry.Type == kTypeText;
         }
     }
     if (element->Flags.empty()) return view;
@@ -87,25 +107,119 @@ PagesView pagesFor(const sElement* element) {
     return view;
 }
 
-bool commitField(sElement& element, int position, std::string& text) {
+bool isWindowReference(const sParameter& entry) {
+    return entry.Name == "ParentWindowID" ||
+           asciiLower(entry.Value).find("windowid") != std::string::npos;
+}
+
+std::string oneLine(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return out;
+}
+
+bool commitField(sElement& element, int position, std::string& text, bool textMode) {
     if (position < 1 || size_t(position) >= element.Parameters.size()) return false;
     sParameter& entry = element.Parameters[size_t(position)];
+    if (isWindowReference(entry)) return false;
+    if (entry.TextEntry) {
+        entry.Type = textMode || text.empty() ? kTypeText : kTypePlain;
+        if (entry.Type == kTypePlain) text = std::string(trimSpaces(oneLine(text)));
+        entry.Value = text;
+        text = oneLine(text);
+        return true;
+    }
+    text = oneLine(text);
+    if (entry.Type == kTypePlain) text = std::string(trimSpaces(text));
     if (text.empty() && entry.Type == kTypePlain) text = "0";
     entry.Value = text;
     return true;
 }
 
-bool commitName(sElement& element, std::string& text, bool& anyNumber) {
-    if (element.Parameters.empty()) return false;
-    if (text.empty()) text = "#PB_Any";
-    if (!isDigitsOnly(text)) {
-        text = "#" + removeChar(text, '#');
-        anyNumber = isPbAny(text);
-        if (anyNumber) text = "#PB_Any";
-        element.PbAny = anyNumber ? 1 : 0;
-    }
-    element.Parameters.front().Value = text;
+bool setTextMode(sElement& element, int position, bool textMode) {
+    if (position < 1 || size_t(position) >= element.Parameters.size()) return false;
+    sParameter& entry = element.Parameters[size_t(position)];
+    if (!entry.TextEntry) return false;
+    entry.Type = textMode ? kTypeText : kTypePlain;
     return true;
+}
+
+namespace {
+
+bool isNameStart(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+bool isNameRest(char c) {
+    return isNameStart(c) || (c >= '0' && c <= '9');
+}
+
+// A name: a letter or "_", then letters, digits and "_", with an optional "$" at the end.
+bool isName(std::string_view t) {
+    if (!t.empty() && t.back() == '$') t.remove_suffix(1);
+    if (t.empty() || !isNameStart(t[0])) return false;
+    for (char c : t) {
+        if (!isNameRest(c)) return false;
+    }
+    return true;
+}
+
+// An array element: a name, then "(" with one or more indices and the matching ")" at the end.
+bool isArrayElement(std::string_view t) {
+    const size_t open = t.find('(');
+    if (open == std::string_view::npos || t.back() != ')' ||
+        !isName(trimSpaces(t.substr(0, open)))) {
+        return false;
+    }
+    const std::string_view inside = trimSpaces(t.substr(open + 1, t.size() - open - 2));
+    if (inside.empty()) return false;
+    int depth = 0;
+    for (char c : inside) {
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (depth < 0 || c == '"' || c == ';' || c == ':') return false;
+    }
+    return depth == 0;
+}
+
+}  // namespace
+
+NameCommit commitName(sElement& element, std::string& text, bool& anyNumber) {
+    if (element.Parameters.empty()) return NameCommit::NoEntry;
+    text = std::string(trimSpaces(oneLine(text)));
+    if (const auto variable = assignedVariable(element)) {
+        // The call's result goes to a variable: that variable is what the user renames.
+        if (!isName(text)) return NameCommit::Refused;
+        const size_t length = variable->second - variable->first;
+        element.Code.replace(variable->first, length, text);
+        element.Position += int32_t(text.size()) - int32_t(length);
+        anyNumber = true;
+        return NameCommit::Done;
+    }
+    if (text.empty()) text = "#PB_Any";
+    const std::string& current = element.Parameters.front().Value;
+    const bool variableStyle = isName(current);
+    const std::string_view bare = text[0] == '#' ? std::string_view(text).substr(1) : text;
+    if (isIntegerLiteral(text) && text[0] != '-' && text[0] != '+') {
+        element.Parameters.front().Value = text;
+        return NameCommit::Done;
+    }
+    if (isArrayElement(text)) {
+        anyNumber = false;
+    } else if (isName(bare)) {
+        anyNumber = isPbAny("#" + std::string(bare));
+        if (anyNumber) {
+            text = "#PB_Any";
+        } else if (!(variableStyle && text[0] != '#')) {
+            text = "#" + std::string(bare);
+        }
+    } else {
+        return NameCommit::Refused;
+    }
+    element.PbAny = anyNumber ? 1 : 0;
+    element.Parameters.front().Value = text;
+    return NameCommit::Done;
 }
 
 std::optional<std::string> pressAnyNumber(sElement& element, bool& anyNumber) {
@@ -119,9 +233,18 @@ std::optional<std::string> pressAnyNumber(sElement& element, bool& anyNumber) {
 
 std::string rebuildFlags(const std::vector<std::string>& rows, const std::vector<bool>& ticked,
                          std::string_view previous) {
+    // The code's own spelling of the separator ("A|B" or "A | B") is kept.
+    std::string separator = "|";
+    if (const size_t bar = previous.find('|'); bar != std::string_view::npos) {
+        size_t from = bar;
+        size_t to = bar + 1;
+        while (from > 0 && previous[from - 1] == ' ') --from;
+        while (to < previous.size() && previous[to] == ' ') ++to;
+        separator = std::string(previous.substr(from, to - from));
+    }
     std::string value;
-    const auto add = [&value](std::string_view flag) {
-        if (!value.empty()) value += '|';
+    const auto add = [&value, &separator](std::string_view flag) {
+        if (!value.empty()) value += separator;
         value += flag;
     };
     for (size_t r = 0; r < rows.size() && r < ticked.size(); ++r) {
@@ -153,14 +276,12 @@ std::optional<Nudge> nudgeOf(int32_t item) {
 bool nudge(sElement& element, int32_t item, std::string& text) {
     const std::optional<Nudge> n = nudgeOf(item);
     if (!n || size_t(n->position) >= element.Parameters.size()) return false;
-    int64_t value = parseNumberText(text);
-    // The number rule saturates; one more step must not overflow.
-    if (!(n->step > 0 && value == std::numeric_limits<int64_t>::max()) &&
-        !(n->step < 0 && value == std::numeric_limits<int64_t>::min())) {
-        value += n->step;
-    }
-    text = numberToText(value);
-    element.Parameters[size_t(n->position)].Value = text;
+    sParameter& entry = element.Parameters[size_t(n->position)];
+    if (isWindowReference(entry)) return false;
+    const std::optional<std::string> moved = offsetExpression(oneLine(text), n->step);
+    if (!moved) return false;
+    text = *moved;
+    entry.Value = text;
     return true;
 }
 
@@ -171,11 +292,11 @@ EditTarget editTarget(const sElement& element) {
     return element.Sort == kSortWindow ? EditTarget::Window : EditTarget::Gadget;
 }
 
-EditValues editValues(const sElement& element) {
+EditValues editValues(const sElement& element, const NameLookup& lookup) {
     EditValues v;
     const auto& params = element.Parameters;
     for (size_t p = 0; p < params.size(); ++p) {
-        const int32_t number = numberTextAsInt32(params[p].Value);
+        const int32_t number = p >= 1 && p <= 4 ? valueOrNumber(params[p].Value, lookup) : 0;
         switch (p) {
             case 1:
                 v.x = number;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "form/expression.h"
 #include "form/model.h"
 
 namespace tessaly {
@@ -21,6 +22,7 @@ struct PageField {
     std::string text;
     bool shown = false;
     bool enabled = true;
+    bool windowReference = false;  // the entry names a window: shown, never changed
 };
 
 // Everything both pages show for one element. Showing writes nothing to the model.
@@ -28,6 +30,10 @@ struct PagesView {
     std::array<std::string, kPageFields> labels;
     std::array<PageField, kPageFields> fields;
     bool anyNumber = false;  // the any-number switch is ticked
+    bool assigned = false;   // a #PB_Any call whose result a variable takes: the name field is
+                             // that variable, and the switch cannot be unticked
+    int textEntry = -1;      // position of the field the text switch belongs to, -1: none
+    bool textMode = false;   // the text switch is ticked: the field is written as a literal
     std::vector<std::string> flagRows;
     std::vector<bool> flagTicked;
     bool flagListEnabled = false;
@@ -37,16 +43,34 @@ struct PagesView {
 // The pages for an element; an empty view (all hidden, list disabled) for none.
 PagesView pagesFor(const sElement* element);
 
-// Commit of field `position` (1..9) with the text it holds. A cleared plain entry is committed
-// as "0" (the text is changed to it). False, and nothing changed, when the element has no entry
-// at that position.
-bool commitField(sElement& element, int position, std::string& text);
+// True for an entry that refers to a window ("ParentWindowID", a WindowID(…) argument): it is
+// not a position, and no edit changes it.
+bool isWindowReference(const sParameter& entry);
 
-// Commit of the name field. The text is normalised: empty becomes "#PB_Any"; a text of digits
-// only stays as typed; anything else gets exactly one "#" in front and no other, and "#pb_any"
-// in any case becomes "#PB_Any". The element's PbAny and `anyNumber` (the switch) follow the
-// text, except for a number, which leaves both as they were. False when the element has no entry.
-bool commitName(sElement& element, std::string& text, bool& anyNumber);
+// The one-line form of a typed or pasted text: line breaks become spaces. A text entry in text
+// mode keeps them instead (the writer escapes them).
+std::string oneLine(std::string_view text);
+
+// Commit of field `position` (1..9) with the text it holds. A cleared plain entry is committed
+// as "0" (the text is changed to it); a value never carries a line break into the code. A text
+// entry takes the text as its text (`textMode`) or as code. False, and nothing changed, when the
+// element has no entry at that position or the entry refers to a window.
+bool commitField(sElement& element, int position, std::string& text, bool textMode = false);
+
+// Switches a text entry between text (written as a literal) and code (written as it stands).
+// The value is carried over so that the field shows the same characters. False when the entry
+// is no text entry.
+bool setTextMode(sElement& element, int position, bool textMode);
+
+// Commit of the name field. The text must be an identifier the language takes: a constant, a
+// variable, an integer, an array element or #PB_Any. It is normalised: empty becomes "#PB_Any";
+// an integer or array element stays as typed; a name gets exactly one "#" in front (a variable
+// stays one where the element's identifier is a variable), and "#pb_any" in any case becomes
+// "#PB_Any". The element's PbAny and `anyNumber` (the switch) follow the text, except for a
+// number, which leaves both as they were. For a `Var = Call(#PB_Any, …)` element the text is the
+// variable's new name, and the variable in front of the call is renamed.
+enum class NameCommit { Done, Refused, NoEntry };
+NameCommit commitName(sElement& element, std::string& text, bool& anyNumber);
 
 // The press on the any-number switch: flips the switch and PbAny and returns the name field's new
 // text. Nothing (nullopt) when the code's identifier is #PB_Any already or there is no entry.
@@ -71,9 +95,10 @@ struct Nudge {
 };
 std::optional<Nudge> nudgeOf(int32_t item);
 
-// The nudge: reads `text` (the field's text) as a number, adds the step and stores the result in
-// the entry, also when the field is disabled. `text` becomes the new value. False, and nothing
-// changed, for an item that is no nudge or an element without that entry.
+// The nudge: offsets `text` (the field's text) by the step as offsetExpression() does and stores
+// the result in the entry, also when the field is disabled. `text` becomes the new value. False,
+// and nothing changed, for an item that is no nudge, an element without that entry, an entry that
+// refers to a window, or a value that cannot be offset.
 bool nudge(sElement& element, int32_t item, std::string& text);
 
 // What an edit does to the element's preview object.
@@ -94,7 +119,8 @@ struct EditValues {
     int32_t height = 0;  // 0: keep
     std::optional<std::string> text;
 };
-EditValues editValues(const sElement& element);
+// Positions and sizes are evaluated as expressions with `lookup` (see valueOrNumber()).
+EditValues editValues(const sElement& element, const NameLookup& lookup = {});
 
 // True for the gadgets whose picture follows their size (image and OpenGL gadgets).
 bool rescalesPicture(const sElement& element);

@@ -15,9 +15,13 @@
 
 #include "edit/check_box_wx.h"
 #include "edit/code_writer.h"
+#include "form/column_list_wx.h"
+#include "form/form_names.h"
 #include "form/placeholder_picture_wx.h"
 #include "form/preview_controls_wx.h"
 #include "form/preview_rules.h"
+#include "form/reader.h"
+#include "form/syntax_check.h"
 #include "form/text_util.h"
 #include "ui/main_controls.h"
 #include "ui/registry_wx.h"
@@ -28,6 +32,9 @@ namespace tessaly {
 namespace {
 
 using namespace main_window;
+
+// GTK's text entry holds at most this many characters.
+constexpr size_t kMaxFieldLength = 65535;
 
 wxColour colourOf(Rgb c) {
     return wxColour(c.r, c.g, c.b);
@@ -59,6 +66,9 @@ void setControlText(wxWindow* control, const wxString& text) {
         entry->ChangeValue(text);
     } else if (auto* combo = dynamic_cast<wxComboBox*>(control)) {
         combo->ChangeValue(text);
+    } else if (auto* columns = dynamic_cast<ColumnList*>(control)) {
+        // A list-icon gadget's text is the title of its first column.
+        if (columns->GetColumnCount() > 0) columns->GetColumn(0)->SetTitle(text);
     } else if (dynamic_cast<wxAnyButton*>(control) || dynamic_cast<wxStaticText*>(control) ||
                dynamic_cast<wxCheckBox*>(control) || dynamic_cast<wxRadioButton*>(control) ||
                dynamic_cast<wxStaticBox*>(control) ||
@@ -101,6 +111,7 @@ void EditPages::bind() {
     // The second press of a quick double click arrives as a double click only: it is a press.
     for (const auto type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DCLICK}) {
         registry.control(kAnyNumberSwitch)->Bind(type, [this](wxMouseEvent&) { pressSwitch(); });
+        registry.control(kTextSwitch)->Bind(type, [this](wxMouseEvent&) { pressTextSwitch(); });
     }
     flagList()->Bind(wxEVT_LIST_ITEM_CHECKED, [this](wxListEvent&) { flagsChanged(); });
     flagList()->Bind(wxEVT_LIST_ITEM_UNCHECKED, [this](wxListEvent&) { flagsChanged(); });
@@ -121,11 +132,17 @@ void EditPages::resetPages() {
     frame_.hide();
     view_ = PagesView{};
     setSwitchState(kAnyNumberSwitch, false);
+    setSwitchState(kTextSwitch, false);
     Registry& registry = Registry::instance();
+    registry.control(kTextSwitch)->Hide();
     for (int p = 0; p < kPageFields; ++p) {
         static_cast<wxStaticText*>(registry.control(kFirstParameterLabel + p))->SetLabel("");
         setFieldText(p, "");
         field(p)->Enable();
+        field(p)->SetEditable(true);
+        field(p)->UnsetToolTip();
+        locked_[size_t(p)] = false;
+        setFieldBackground(p, kFieldBackground);
         field(p)->Hide();
     }
 }
@@ -143,7 +160,7 @@ void EditPages::showElement(int32_t listIndex) {
     if (!element) return;
     shown_ = listIndex;
     view_ = pagesFor(element);
-    host_.highlightCodeLine(element->Line);
+    host_.highlightCodeLine(element->Line, element->Lines);
     frame_.surround(element->Sort == kSortGadget && element->Gadget >= Registry::kFirstAllocated
                         ? Registry::instance().control(element->Gadget)
                         : nullptr);
@@ -156,9 +173,29 @@ void EditPages::showElement(int32_t listIndex) {
             ->SetLabel(wxControl::EscapeMnemonics(toWx(view_.labels[size_t(p)])));
         setFieldText(p, f.text);
         field(p)->Enable(f.enabled);
+        // A value longer than the field can hold would come back cut: it is shown, not edited.
+        if (toWx(f.text).length() > kMaxFieldLength) {
+            locked_[size_t(p)] = true;
+            field(p)->SetEditable(false);
+            field(p)->SetToolTip("This value is too long to edit here; it stays as written.");
+        } else if (!f.enabled) {
+            field(p)->SetToolTip(f.windowReference ? toWx(f.text + "  (a window, not a position)")
+                                                   : toWx(f.text));
+        }
         field(p)->Show();
     }
     setSwitchState(kAnyNumberSwitch, view_.anyNumber);
+    registry.control(kAnyNumberSwitch)
+        ->SetToolTip(view_.assigned ? "#PB_Any: the variable in front of the call receives the "
+                                      "gadget. Rename it in the field; the switch stays ticked."
+                                    : "#Pb_Any Yes or No");
+    if (view_.textEntry >= 0) {
+        wxWindow* textSwitch = registry.control(kTextSwitch);
+        const wxPoint at = field(view_.textEntry)->GetPosition();
+        textSwitch->Move(at.x + field(view_.textEntry)->GetSize().x + 5, at.y + 4);
+        setSwitchState(kTextSwitch, view_.textMode);
+        textSwitch->Show();
+    }
     registry.setData(kFlagList, view_.flagsEntry);
     for (int p = 0; p < kPageFields; ++p) {
         if (focused == field(p) && field(p)->IsShown() && field(p)->IsEnabled()) {
@@ -181,25 +218,65 @@ void EditPages::showElement(int32_t listIndex) {
 void EditPages::fieldLeft(int position) {
     wxTextCtrl* f = field(position);
     if (!f) return;  // the window is going away
-    setFieldBackground(position, kFieldBackground);
     sElement* element = shownElement();
-    if (!element || f->GetValue() == baseline_[size_t(position)]) return;
+    if (!element || locked_[size_t(position)] || f->GetValue() == baseline_[size_t(position)]) {
+        setFieldBackground(position, kFieldBackground);
+        return;
+    }
     std::string text = fromWx(f->GetValue());
-    const ElementState before = stateOf(*element, host_.codeLine(element->Line));
+    const ElementState before = stateOf(*element, element->Code);
     if (position == kNamePosition) {
         bool anyNumber = view_.anyNumber;
-        if (!commitName(*element, text, anyNumber)) return;
+        const NameCommit result = commitName(*element, text, anyNumber);
+        if (result == NameCommit::Refused) {
+            // Nothing is written; the field keeps what was typed so that it can be mended.
+            setFieldBackground(position, kRefusedFieldBackground);
+            host_.setStatus("Not an identifier: " + text);
+            return;
+        }
+        setFieldBackground(position, kFieldBackground);
+        if (result != NameCommit::Done || !writeChecked(*element, before, position)) return;
         view_.anyNumber = anyNumber;
-        setFieldText(position, text);
+        setFieldText(position, view_.assigned ? elementName(*element) : text);
         setSwitchState(kAnyNumberSwitch, anyNumber);
-        host_.setSelectedPickerText(text + " :: " + element->KeyWord);
-        writeElement(*element);
+        host_.setPickerEntryText(element->Index, pickerEntryText(*element));
         record(before);
         return;
     }
-    if (!commitField(*element, position, text)) return;
+    setFieldBackground(position, kFieldBackground);
+    // A text entry without the switch keeps the mode it was read in.
+    if (size_t(position) >= element->Parameters.size()) return;
+    const bool textMode = position == view_.textEntry
+                              ? view_.textMode
+                              : element->Parameters[size_t(position)].Type == kTypeText;
+    if (!commitField(*element, position, text, textMode) ||
+        !writeChecked(*element, before, position)) {
+        return;
+    }
+    if (position == view_.textEntry && element->Parameters[size_t(position)].Type == kTypeText) {
+        view_.textMode = true;
+        setSwitchState(kTextSwitch, true);
+    }
     setFieldText(position, text);
-    writeElement(*element);
+    applyTo(*element);
+    record(before);
+}
+
+void EditPages::pressTextSwitch() {
+    sElement* element = shownElement();
+    if (!element || view_.textEntry < 0 || locked_[size_t(view_.textEntry)]) return;
+    const ElementState before = stateOf(*element, element->Code);
+    view_.textMode = !view_.textMode;
+    setSwitchState(kTextSwitch, view_.textMode);
+    // The field's text is taken in the new mode, whether or not it was changed.
+    std::string text = fromWx(field(view_.textEntry)->GetValue());
+    if (!commitField(*element, view_.textEntry, text, view_.textMode) ||
+        !writeChecked(*element, before, view_.textEntry)) {
+        view_.textMode = !view_.textMode;
+        setSwitchState(kTextSwitch, view_.textMode);
+        return;
+    }
+    setFieldText(view_.textEntry, text);
     applyTo(*element);
     record(before);
 }
@@ -210,7 +287,7 @@ void EditPages::record(const ElementState& before, int nudgedField) {
     UndoStep step;
     step.element = shown_;
     step.before = before;
-    step.after = stateOf(*element, buildLine(*element));
+    step.after = stateOf(*element, element->Code);
     step.nudgedField = nudgedField;
     history_.push(std::move(step));
 }
@@ -233,10 +310,10 @@ void EditPages::flagsChanged() {
     if (filling_ || !element || !flags) return;
     std::vector<bool> ticked(view_.flagRows.size());
     for (size_t r = 0; r < ticked.size(); ++r) ticked[r] = flags->IsItemChecked(long(r));
-    const ElementState before = stateOf(*element, host_.codeLine(element->Line));
+    const ElementState before = stateOf(*element, element->Code);
     if (!commitFlags(*element, view_.flagsEntry, view_.flagRows, ticked)) return;
+    if (!writeChecked(*element, before, -1)) return;
     view_.flagTicked = ticked;
-    writeElement(*element);
     record(before);
 }
 
@@ -248,7 +325,7 @@ bool EditPages::nudge(int32_t item) {
     // A disabled field cannot take the focus; the nudge acts on it all the same.
     if (f->IsEnabled()) f->SetFocus();
     std::string text = fromWx(f->GetValue());
-    const ElementState before = stateOf(*element, host_.codeLine(element->Line));
+    const ElementState before = stateOf(*element, element->Code);
     if (!tessaly::nudge(*element, item, text)) return false;
     if (element == shownElement()) setFieldText(n->position, text);
     pendingNudge_ = UndoStep{};
@@ -259,11 +336,11 @@ bool EditPages::nudge(int32_t item) {
 }
 
 void EditPages::writeCode() {
-    const sElement* element = host_.elements().current();
+    sElement* element = host_.elements().current();
     if (!element) return;
     writeElement(*element);
     if (pendingNudge_ && pendingNudge_->element == host_.elements().currentIndex()) {
-        pendingNudge_->after = stateOf(*element, buildLine(*element));
+        pendingNudge_->after = stateOf(*element, element->Code);
         history_.push(std::move(*pendingNudge_));
     }
     pendingNudge_.reset();
@@ -297,12 +374,12 @@ void EditPages::restore(const UndoStep& step, bool forward) {
     sElement& element = list[step.element];
     const ElementState& state = forward ? step.after : step.before;
     restoreState(element, state);
-    // The line comes back exactly as it was, also a line never rewritten before.
-    host_.replaceCodeLine(element.Line, state.line);
+    // The statement comes back exactly as it was, also one never rewritten before.
+    putStatement(element, state.line);
     applyTo(element);
     if (element.Sort == kSortWindow || element.Sort == kSortGadget) {
+        host_.setPickerEntryText(element.Index, pickerEntryText(element));
         host_.choosePickerEntry(element.Index);
-        host_.setSelectedPickerText(pickerEntryText(element));
     }
 }
 
@@ -310,15 +387,45 @@ void EditPages::applyEdits() {
     if (const sElement* element = host_.elements().current()) applyTo(*element);
 }
 
-void EditPages::writeElement(const sElement& element) {
-    host_.replaceCodeLine(element.Line, buildLine(element));
+void EditPages::writeElement(sElement& element) {
+    putStatement(element, buildLine(element));
+}
+
+bool EditPages::writeChecked(sElement& element, const ElementState& before, int position) {
+    const std::string text = buildLine(element);
+    sElement written = element;
+    written.Code = text;
+    const std::string error = syntaxError(callSource(written));
+    sElement read = element;
+    read.Code = before.line;
+    if (error.empty() || !syntaxError(callSource(read)).empty()) {
+        putStatement(element, text);
+        return true;
+    }
+    // An edit never turns a call that compiled into one that does not: it is taken back.
+    restoreState(element, before);
+    putStatement(element, before.line);
+    if (position >= 0) {
+        setFieldText(position, pagesFor(&element).fields[size_t(position)].text);
+        setFieldBackground(position, kRefusedFieldBackground);
+    }
+    host_.setStatus("Not written, the line would not compile: " + error);
+    return false;
+}
+
+void EditPages::putStatement(sElement& element, const std::string& text) {
+    host_.replaceCodeLine(element.Line, text);
+    ElementList& list = host_.elements();
+    const int index = int(&element - &list[0]);
+    element.Code = text;
+    refreshStatement(list, index, host_.keywords());
 }
 
 void EditPages::applyTo(const sElement& element) {
     const EditTarget target = editTarget(element);
     if (target == EditTarget::None) return;
     Registry& registry = Registry::instance();
-    const EditValues v = editValues(element);
+    const EditValues v = editValues(element, host_.namesAt(element.Line));
     if (target == EditTarget::Window) {
         wxTopLevelWindow* window = registry.window(element.Gadget);
         if (!window || element.Gadget < Registry::kFirstAllocated) return;

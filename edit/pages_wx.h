@@ -10,6 +10,7 @@
 #include "edit/pages.h"
 #include "edit/selection_frame_wx.h"
 #include "edit/undo.h"
+#include "form/keywords.h"
 #include "form/model.h"
 
 namespace tessaly {
@@ -19,14 +20,19 @@ class PagesHost {
   public:
     virtual ~PagesHost() = default;
     virtual ElementList& elements() = 0;
-    // Replaces the text of one line of the code view and keeps its line break.
+    // Replaces the lines of the code view that `text` spans from line `line` on (a statement)
+    // and keeps the last one's line break.
     virtual void replaceCodeLine(int32_t line, const std::string& text) = 0;
-    // Gives the element picker's selected entry a new text.
-    virtual void setSelectedPickerText(const std::string& text) = 0;
-    // Shows which line of the code view an element comes from.
-    virtual void highlightCodeLine(int32_t line) = 0;
-    // The text of one line of the code view, without its break.
-    virtual std::string codeLine(int32_t line) = 0;
+    // Gives element picker entry `entry` a new text.
+    virtual void setPickerEntryText(int32_t entry, const std::string& text) = 0;
+    // Shows which lines of the code view an element comes from.
+    virtual void highlightCodeLine(int32_t line, int32_t lines) = 0;
+    // Says something in the status line.
+    virtual void setStatus(const std::string& text) = 0;
+    // The keyword table the code was read with.
+    virtual const KeywordTable& keywords() = 0;
+    // The values of the names an expression on code line `line` can use.
+    virtual NameLookup namesAt(int32_t line) = 0;
     // Selects the element picker's entry and shows the element it names.
     virtual void choosePickerEntry(int32_t entry) = 0;
     // Replaces the whole code and reads it again (undoing or redoing a Paste).
@@ -63,6 +69,8 @@ class EditPages {
     void flagsChanged();
     // A press on the any-number switch.
     void pressSwitch();
+    // A press on the text switch of the field of a text entry.
+    void pressTextSwitch();
 
     // Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y: one committed change back or forth.
     void undo();
@@ -72,7 +80,14 @@ class EditPages {
 
   private:
     sElement* shownElement();
-    void writeElement(const sElement& element);
+    // Writes the element's statement into the code view, and has every element read from the
+    // same statement take its call from the new text.
+    void writeElement(sElement& element);
+    void putStatement(sElement& element, const std::string& text);
+    // Writes the element's statement unless the edit would make a call that compiled as read one
+    // that does not; then the element goes back to `before`, the field at `position` (-1: none)
+    // shows its value again in the refusal colour and the status line says why. True if written.
+    bool writeChecked(sElement& element, const ElementState& before, int position);
     void applyTo(const sElement& element);
     void setFieldText(int position, const std::string& text);
     // Records a step of element `shown_` from its state `before` to its state now.
@@ -86,6 +101,8 @@ class EditPages {
     // nothing to commit (looking at an element changes nothing).
     std::array<wxString, kPageFields> baseline_;
     bool filling_ = false;
+    // A field whose value the toolkit cannot hold whole shows it read-only and never commits.
+    std::array<bool, kPageFields> locked_{};
     UndoHistory history_;
     SelectionFrame frame_;
     // A nudge is written by the shortcut's dispatch after it: its step is recorded then.

@@ -1,8 +1,15 @@
 #include "edit/selection_frame_wx.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include <wx/toplevel.h>
 
 namespace tessaly {
+
+namespace {
+constexpr int64_t kFar = 1 << 30;
+}  // namespace
 
 namespace {
 
@@ -41,13 +48,17 @@ void SelectionFrame::follow() {
         hide();
         return;
     }
+    // In 64 bits and clamped to what a window can be placed at: a control at the far ends of the
+    // coordinate range would make the frame's arithmetic overflow.
     const wxRect r = control->GetRect();
-    const int t = kThickness;
+    const int64_t t = kThickness;
+    const auto fit = [](int64_t v) { return int(std::clamp<int64_t>(v, -kFar, kFar)); };
+    const int64_t x = r.x, y = r.y, w = r.width, h = r.height;
     const wxRect places[4] = {
-        {r.x - t, r.y - t, r.width + 2 * t, t},            // top
-        {r.x - t, r.GetBottom() + 1, r.width + 2 * t, t},  // bottom
-        {r.x - t, r.y, t, r.height},                       // left
-        {r.GetRight() + 1, r.y, t, r.height},              // right
+        {fit(x - t), fit(y - t), fit(w + 2 * t), int(t)},  // top
+        {fit(x - t), fit(y + h), fit(w + 2 * t), int(t)},  // bottom
+        {fit(x - t), fit(y), int(t), fit(h)},              // left
+        {fit(x + w), fit(y), int(t), fit(h)},              // right
     };
     for (size_t i = 0; i < bars_.size(); ++i) {
         if (!bars_[i]) continue;

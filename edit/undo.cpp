@@ -7,7 +7,7 @@ namespace tessaly {
 namespace {
 
 bool sameState(const ElementState& a, const ElementState& b) {
-    return a.values == b.values && a.pbAny == b.pbAny && a.line == b.line;
+    return a.values == b.values && a.types == b.types && a.pbAny == b.pbAny && a.line == b.line;
 }
 
 }  // namespace
@@ -15,7 +15,10 @@ bool sameState(const ElementState& a, const ElementState& b) {
 ElementState stateOf(const sElement& element, std::string line) {
     ElementState state;
     state.values.reserve(element.Parameters.size());
-    for (const sParameter& p : element.Parameters) state.values.push_back(p.Value);
+    for (const sParameter& p : element.Parameters) {
+        state.values.push_back(p.Value);
+        state.types.push_back(p.Type);
+    }
     state.pbAny = element.PbAny;
     state.line = std::move(line);
     return state;
@@ -24,6 +27,7 @@ ElementState stateOf(const sElement& element, std::string line) {
 void restoreState(sElement& element, const ElementState& state) {
     for (size_t i = 0; i < element.Parameters.size() && i < state.values.size(); ++i) {
         element.Parameters[i].Value = state.values[i];
+        if (i < state.types.size()) element.Parameters[i].Type = state.types[i];
     }
     element.PbAny = state.pbAny;
 }

@@ -13,6 +13,7 @@ namespace tessaly {
 // text of its line in the code view.
 struct ElementState {
     std::vector<std::string> values;
+    std::vector<int32_t> types;  // text or plain: a text entry may be switched between them
     uint8_t pbAny = 0;
     std::string line;
 };

@@ -8,10 +8,17 @@ void MaskedLine::assign(std::string_view line) {
     code_.assign(line);
     comment_ = line.size();
     opens_.clear();
-    enum class State { Code, String, EscapeString } state = State::Code;
+    // A statement continued over several lines is read as one text: a line break ends a string
+    // or a comment, and the comment that counts as the end of the statement is the last line's.
+    enum class State { Code, String, EscapeString, Comment } state = State::Code;
     const size_t n = line.size();
     for (size_t i = 0; i < n; ++i) {
         char& c = code_[i];
+        if (c == '\n' || c == '\r') {
+            if (state == State::Comment) comment_ = n;
+            state = State::Code;
+            continue;
+        }
         switch (state) {
             case State::Code:
                 if (c == '"') {
@@ -20,8 +27,8 @@ void MaskedLine::assign(std::string_view line) {
                     c = kHidden;
                 } else if (c == ';') {
                     comment_ = i;
-                    for (size_t j = i; j < n; ++j) code_[j] = kHidden;
-                    return;
+                    state = State::Comment;
+                    c = kComment;
                 } else if (c >= 'A' && c <= 'Z') {
                     c = char(c - 'A' + 'a');
                 } else if (c == '(') {
@@ -33,13 +40,16 @@ void MaskedLine::assign(std::string_view line) {
                 c = kHidden;
                 break;
             case State::EscapeString:
-                if (c == '\\' && i + 1 < n) {
+                if (c == '\\' && i + 1 < n && line[i + 1] != '\n' && line[i + 1] != '\r') {
                     c = kHidden;
                     code_[++i] = kHidden;
                     break;
                 }
                 if (c == '"') state = State::Code;
                 c = kHidden;
+                break;
+            case State::Comment:
+                c = kComment;
                 break;
         }
     }
@@ -109,6 +119,26 @@ CallSpan callAt(const MaskedLine& line, size_t nameBegin, size_t nameLength) {
     return span;
 }
 
+namespace {
+
+// An argument without the blanks around it; one that spans lines also loses the line breaks, the
+// indentation and the comments between its text and the commas.
+std::string_view trimArgument(std::string_view line, std::string_view code, size_t begin,
+                              size_t end) {
+    const std::string_view raw = code.substr(begin, end - begin);
+    if (raw.find_first_of("\r\n") == std::string_view::npos) {
+        return trimSpaces(line.substr(begin, end - begin));
+    }
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == MaskedLine::kComment;
+    };
+    while (begin < end && blank(code[begin])) ++begin;
+    while (end > begin && blank(code[end - 1])) --end;
+    return line.substr(begin, end - begin);
+}
+
+}  // namespace
+
 void splitArguments(std::string_view line, const MaskedLine& masked, const CallSpan& span,
                     std::vector<std::string_view>& out) {
     out.clear();
@@ -122,11 +152,11 @@ void splitArguments(std::string_view line, const MaskedLine& masked, const CallS
         } else if (c == ')') {
             --depth;
         } else if (c == ',' && depth == 0) {
-            out.push_back(trimSpaces(line.substr(start, i - start)));
+            out.push_back(trimArgument(line, code, start, i));
             start = i + 1;
         }
     }
-    out.push_back(trimSpaces(line.substr(start, span.argsEnd - start)));
+    out.push_back(trimArgument(line, code, start, span.argsEnd));
 }
 
 bool plainStringLiteral(std::string_view argument, std::string_view& text) {

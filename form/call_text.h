@@ -10,22 +10,26 @@ namespace tessaly {
 // A line of form code seen as the reader sees it: which bytes are code and which belong to a
 // string or a comment. Outside a string, `"` opens a string that the next `"` closes, `~"` opens
 // an escape string in which `\` takes the next byte with it, and `;` opens a comment that runs
-// to the end of the line. A string that is never closed runs to the end of the line.
+// to the end of the line. A string that is never closed runs to the end of the line. The text may
+// be a statement continued over several lines: a line break ends a string or comment.
 class MaskedLine {
   public:
     // Stands for every byte of a string (quotes included) or a comment in `code()`.
     static constexpr char kHidden = '\x01';
+    // Stands for every byte of a comment, its ";" included.
+    static constexpr char kComment = '\x02';
 
     MaskedLine() = default;
     explicit MaskedLine(std::string_view line) { assign(line); }
     // Reuses the buffer: reading many lines costs no allocation once it has grown.
     void assign(std::string_view line);
 
-    // The line with code bytes ASCII-lower-cased and all other bytes replaced by kHidden, so a
+    // The line with code bytes ASCII-lower-cased and all other bytes replaced by kHidden (strings)
+    // or kComment (comments), so a
     // search for a lower-case call name or for punctuation finds code only. Same byte positions
     // as the line.
     std::string_view code() const { return code_; }
-    // Index of the ";" that opens the comment, or the line's length when there is none.
+    // Index of the ";" that opens the last line's comment, or the text's length when it has none.
     size_t commentStart() const { return comment_; }
     // Indices of the "(" in code, in line order: every call's name stands in front of one.
     const std::vector<size_t>& opens() const { return opens_; }

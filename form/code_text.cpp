@@ -2,6 +2,14 @@
 
 namespace tessaly {
 
+int32_t lineCountOf(std::string_view text) {
+    int32_t n = 1;
+    forEachLine(text, [&n](std::string_view, std::string_view lineBreak) {
+        if (!lineBreak.empty()) ++n;
+    });
+    return n;
+}
+
 CodeText::CodeText(std::string_view text) {
     lines_.clear();
     breaks_.clear();
@@ -14,6 +22,18 @@ CodeText::CodeText(std::string_view text) {
 bool CodeText::replaceLine(int i, std::string text) {
     if (i < 0 || i >= lineCount()) return false;
     lines_[size_t(i)] = std::move(text);
+    return true;
+}
+
+bool CodeText::replaceLines(int first, std::string_view text) {
+    const int n = lineCountOf(text);
+    if (first < 0 || n <= 0 || first + n > lineCount()) return false;
+    int i = first;
+    forEachLine(text, [&](std::string_view line, std::string_view lineBreak) {
+        lines_[size_t(i)] = std::string(line);
+        if (!lineBreak.empty()) breaks_[size_t(i)] = std::string(lineBreak);
+        ++i;
+    });
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,10 @@ void forEachLine(std::string_view text, Visit&& visit) {
     visit(text.substr(start), std::string_view());
 }
 
+// The number of lines a text spans: its line breaks (CR LF, LF or CR) plus one. No other
+// character ends a line.
+int32_t lineCountOf(std::string_view text);
+
 // Form code as lines, each remembering the line break that ended it ("\r\n", "\r", "\n", or ""
 // for the last line), so that joining gives back every byte that was split.
 class CodeText {
@@ -37,6 +42,10 @@ class CodeText {
     // Replaces the text of one line and keeps its break. Returns false (and changes nothing)
     // when the line does not exist. Costs the length of the line, not of the code.
     bool replaceLine(int i, std::string text);
+    // Replaces lines first .. first + n - 1, n being the number of lines `text` spans, with the
+    // text's lines; the breaks inside the text replace those between the lines, the last line
+    // keeps its break. False (and nothing changed) when the code has not that many lines there.
+    bool replaceLines(int first, std::string_view text);
 
     std::string text() const;
 

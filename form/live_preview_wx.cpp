@@ -1,5 +1,7 @@
 #include "form/live_preview_wx.h"
 
+#include "form/form_names.h"
+
 #include <wx/choice.h>
 #include <wx/dataview.h>
 #include <wx/display.h>
@@ -35,37 +37,12 @@ wxSize primaryDesktopSize() {
     return wxDisplay(0u).GetGeometry().GetSize();
 }
 
-// Inserts a line into a multi-line text control; pos -1 or beyond the end appends it.
-void insertLine(wxTextCtrl& editor, int pos, const wxString& text) {
-    const int lines = editor.GetValue().empty() ? 0 : editor.GetNumberOfLines();
-    if (lines == 0) {
-        editor.SetValue(text);
-    } else if (pos < 0 || pos >= lines) {
-        editor.AppendText("\n" + text);
-    } else {
-        editor.SetInsertionPoint(editor.XYToPosition(0, pos));
-        editor.WriteText(text + "\n");
-    }
-}
-
-// Adds an item to a tree at the top level; pos -1 or beyond the end appends it.
-void insertTreeItem(wxDataViewTreeCtrl& tree, int pos, const wxString& text) {
-    const wxDataViewItem root;
-    const int count = tree.GetChildCount(root);
-    if (pos < 0 || pos >= count) {
-        tree.AppendItem(root, text);
-    } else if (pos == 0) {
-        tree.PrependItem(root, text);
-    } else {
-        tree.InsertItem(root, tree.GetNthChild(root, unsigned(pos - 1)), text);
-    }
-}
-
-// A name's first character: a window value written as a name may have a procedure default.
-bool startsLikeName(std::string_view text) {
-    return !text.empty() && ((text[0] >= 'a' && text[0] <= 'z') ||
-                             (text[0] >= 'A' && text[0] <= 'Z') || text[0] == '_');
-}
+// A tree's items in the order they were added. The store's own order asks each item's place among
+// its siblings one by one, which costs the square of their number when the control reads them.
+class InsertionOrderStore : public wxDataViewTreeStore {
+  public:
+    bool HasDefaultCompare() const override { return false; }
+};
 
 bool isAncestorOrSelf(const wxWindow* candidate, const wxWindow* w) {
     for (; w; w = w->GetParent()) {
@@ -138,9 +115,15 @@ void LivePreview::build(ElementList& list) {
 
     nestingCapped_ = false;
     gadgetsBuilt_ = 0;
+    itemsAdded_ = 0;
+    tabsAdded_ = 0;
+    itemsCapped_ = false;
+    tabsCapped_ = false;
+    gatheredItems_.clear();
     KeepCurrent keep(list);
     targets_ = TargetIndex(list);
     for (int i = 0; i < list.count(); ++i) buildElement(list, i);
+    addGatheredItems();
     std::string note;
     if (nestingCapped_) {
         note = "Gadget lists nested deeper than " + std::to_string(ParentStacks::kMaxDepth) +
@@ -149,6 +132,14 @@ void LivePreview::build(ElementList& list) {
     if (gadgetsBuilt_ >= kMaxGadgets) {
         note += std::string(note.empty() ? "O" : "; o") + "nly the first " +
                 std::to_string(kMaxGadgets) + " gadgets are shown";
+    }
+    if (itemsCapped_) {
+        note += std::string(note.empty() ? "O" : "; o") + "nly the first " +
+                std::to_string(kMaxItems) + " items are shown";
+    }
+    if (tabsCapped_) {
+        note += std::string(note.empty() ? "O" : "; o") + "nly the first " +
+                std::to_string(kMaxTabs) + " panel tabs are shown";
     }
     if (!note.empty()) host_.showNote(note);
     targets_ = TargetIndex();
@@ -163,7 +154,9 @@ void LivePreview::build(ElementList& list) {
 
 void LivePreview::buildElement(ElementList& list, int index) {
     sElement& element = list[index];
-    slots_.fill(element);
+    const int32_t line = element.Line;
+    slots_.fill(element,
+                [this, line](std::string_view name) { return host_.nameValue(line, name); });
     const PreviewKind kind = previewKindOf(element.KeyWord);
     switch (kind) {
         case PreviewKind::None:
@@ -192,15 +185,9 @@ void LivePreview::buildElement(ElementList& list, int index) {
     }
 }
 
-int32_t LivePreview::windowValue(const sElement& element, int slot) const {
+int32_t LivePreview::windowValue(const sElement&, int slot) const {
     // A form designer writes OpenWindow(#W, x, y, width, height, ...) inside a procedure whose
-    // parameters default to the real values: those count.
-    const std::string& text = slots_.text(slot);
-    if (startsLikeName(text)) {
-        if (const std::optional<int32_t> value = host_.procedureDefault(element.Line, text)) {
-            return slot >= 3 ? std::clamp(*value, 0, Slots::kMaxSize) : *value;
-        }
-    }
+    // parameters default to the real values: the slots hold them evaluated.
     return slot >= 3 ? slots_.size(slot) : slots_.number(slot);
 }
 
@@ -222,12 +209,13 @@ void LivePreview::windowRule(sElement& element) {
             frame->SetClientSize(width, height);
         }
     } else if (ignored) {
-        frame = makeFrame(title, 0, 0, desktop.x, desktop.y, windowStyle(element.Code));
+        frame = makeFrame(title, 0, 0, desktop.x, desktop.y, windowStyle(callSource(element)));
     } else {
         frame = makeFrame(title, windowValue(element, 1), windowValue(element, 2), width, height,
-                          windowStyle(element.Code));
+                          windowStyle(callSource(element)));
     }
-    if (!ignored && lineNamesFlag(element.Code, "#pb_window_screencentered")) frame->Centre();
+    if (!ignored && lineNamesFlag(callSource(element), "#pb_window_screencentered"))
+        frame->Centre();
     element.Gadget = window_;
     host_.installShortcuts(previewFrame());
     startBuildingIn(window_);
@@ -260,27 +248,66 @@ wxWindow* LivePreview::previewControl(int32_t number) const {
 }
 
 void LivePreview::itemRule(const ElementList& list) {
-    wxWindow* target = previewControl(targets_.itemTarget(list, slots_.text(0)));
+    const int32_t number = targets_.itemTarget(list, slots_.text(0));
+    wxWindow* target = previewControl(number);
     if (!target) return;  // not found, or not built yet: nothing to add to
     const int pos = slots_.number(1);
     const wxString text = toWx(slots_.text(2));
-    if (auto* columns = dynamic_cast<ColumnList*>(target)) {
-        columns->addRow(pos, text);
-    } else if (auto* tabs = dynamic_cast<wxNotebook*>(target)) {
+    if (auto* tabs = dynamic_cast<wxNotebook*>(target)) {
+        if (tabsAdded_ >= kMaxTabs) {
+            // The gadgets of a tab not shown have no place to go.
+            tabsCapped_ = true;
+            parents_.replace(ParentRef{false, 0});
+            return;
+        }
+        ++tabsAdded_;
         // A panel item is a new tab, and the gadgets that follow go onto it.
         auto* page = new wxPanel(tabs, wxID_ANY);
         const int count = int(tabs->GetPageCount());
         // The first tab is the one shown, as in the running program.
         tabs->InsertPage(pos < 0 || pos > count ? count : pos, page, text, count == 0);
         parents_.replace(ParentRef{false, registry_.addControl(page)});
-    } else if (auto* tree = dynamic_cast<wxDataViewTreeCtrl*>(target)) {
-        insertTreeItem(*tree, pos, text);
-    } else if (auto* editor = dynamic_cast<wxTextCtrl*>(target)) {
-        insertLine(*editor, pos, text);
-    } else if (auto* items = dynamic_cast<wxItemContainer*>(target)) {
-        const int count = int(items->GetCount());
-        items->Insert(text, unsigned(pos < 0 || pos > count ? count : pos));
+        return;
     }
+    if (itemsAdded_ >= kMaxItems) {
+        itemsCapped_ = true;
+        return;
+    }
+    ++itemsAdded_;
+    if (auto* columns = dynamic_cast<ColumnList*>(target)) {
+        columns->addRow(pos, text);
+        return;
+    }
+    // Gathered in their order: position -1, or one past the items so far, appends.
+    std::vector<wxString>& items = gatheredItems_[number];
+    const size_t at = pos < 0 || size_t(pos) > items.size() ? items.size() : size_t(pos);
+    items.insert(items.begin() + std::ptrdiff_t(at), text);
+}
+
+void LivePreview::addGatheredItems() {
+    for (const auto& [number, items] : gatheredItems_) {
+        wxWindow* target = previewControl(number);
+        if (auto* tree = dynamic_cast<wxDataViewTreeCtrl*>(target)) {
+            // A new model, filled before the control reads it once; the tree's own one is empty.
+            auto* store = new InsertionOrderStore;
+            for (const wxString& text : items) store->AppendItem(wxDataViewItem(), text);
+            tree->AssociateModel(store);
+            store->DecRef();
+        } else if (auto* editor = dynamic_cast<wxTextCtrl*>(target)) {
+            wxString lines;
+            for (const wxString& text : items) {
+                if (!lines.empty() || &text != &items.front()) lines += '\n';
+                lines += text;
+            }
+            editor->ChangeValue(lines);
+        } else if (auto* entries = dynamic_cast<wxItemContainer*>(target)) {
+            wxArrayString all;
+            all.reserve(items.size());
+            for (const wxString& text : items) all.push_back(text);
+            entries->Append(all);
+        }
+    }
+    gatheredItems_.clear();
 }
 
 void LivePreview::columnRule(const ElementList& list) {
@@ -302,7 +329,7 @@ void LivePreview::splitterRule(sElement& element, const ElementList& list, wxWin
         if (dynamic_cast<wxSplitterWindow*>(child->GetParent())) return;
         if (isAncestorOrSelf(child, parent)) return;
     }
-    const int32_t flags = splitterFlags(element.Code);
+    const int32_t flags = splitterFlags(callSource(element));
     const long style = (flags & kSplitterSeparator) ? wxSP_3DSASH | wxSP_LIVE_UPDATE
                                                     : wxSP_THIN_SASH | wxSP_LIVE_UPDATE;
     auto* splitter =
@@ -358,8 +385,8 @@ void LivePreview::createGadget(const ElementList& list, sElement& element, Previ
         if (!editorModule_.load()) host_.showMessage("Information", "Scintilla is not init");
         control = editorModule_.create(parent, pos, size);
     } else {
-        control =
-            makeGadgetControl(kind, parent, slots_, element.Code, imageFor(kind, size, element));
+        control = makeGadgetControl(kind, parent, slots_, callSource(element),
+                                    imageFor(kind, size, element));
     }
     if (!control) return;
     control->SetSize(pos.x, pos.y, size.x, size.y, wxSIZE_ALLOW_MINUS_ONE);

@@ -4,6 +4,7 @@
 #include <wx/image.h>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +33,9 @@ class LivePreviewHost {
     virtual void adoptWindow(wxTopLevelWindow* window) = 0;
     // Tells the user something about the preview in the status line (at most once a reading).
     virtual void showNote(const std::string& text) = 0;
-    // The default of `name` in the nearest procedure above code line `line`, if there is one.
-    virtual std::optional<int32_t> procedureDefault(int32_t /*line*/, std::string_view /*name*/) {
+    // The value of a name (a constant of the code, a default of the nearest procedure above code
+    // line `line`) in an expression on that line, if it has one.
+    virtual std::optional<int64_t> nameValue(int32_t /*line*/, std::string_view /*name*/) {
         return std::nullopt;
     }
 };
@@ -47,6 +49,13 @@ class LivePreview {
     // number of its siblings, so tens of thousands of gadgets would keep the program from
     // answering for minutes; further gadgets stay in the picker without a control.
     static constexpr int32_t kMaxGadgets = 2000;
+    // The most items (entries, lines, rows) one reading adds to its gadgets. Items cost far less
+    // than gadgets, as the entries of a control go in together when the build is done; further
+    // item lines stay in the code, not shown.
+    static constexpr int32_t kMaxItems = 20000;
+    // The most panel tabs one reading adds: each tab is a page, a control of its own. The gadgets
+    // on further tabs stay in the picker without a control.
+    static constexpr int32_t kMaxTabs = 250;
 
     LivePreview(LivePreviewHost& host, Registry& registry, CodeEditorModule& editorModule);
 
@@ -77,6 +86,8 @@ class LivePreview {
     int32_t windowValue(const sElement& element, int slot) const;
     void statusBarRule(sElement& element);
     void itemRule(const ElementList& list);
+    // Gives every tree, list and editor its items gathered by itemRule, in one go each.
+    void addGatheredItems();
     void columnRule(const ElementList& list);
     void splitterRule(sElement& element, const ElementList& list, wxWindow* parent);
     void createGadget(const ElementList& list, sElement& element, PreviewKind kind);
@@ -100,7 +111,13 @@ class LivePreview {
     std::vector<int32_t> images_;  // placeholder images of the current reading
     bool nestingCapped_ = false;   // a gadget list of this reading was nested too deep
     int32_t gadgetsBuilt_ = 0;     // gadget controls made by this reading
-    bool showWhenBuilt_ = false;   // the window was opened (or reused) and is shown after the build
+    int32_t itemsAdded_ = 0;       // items and tabs of this reading shown, and whether some were
+    int32_t tabsAdded_ = 0;        // left out
+    bool itemsCapped_ = false;
+    bool tabsCapped_ = false;
+    // Items of this reading for each control that takes them in one call, in their order.
+    std::map<int32_t, std::vector<wxString>> gatheredItems_;
+    bool showWhenBuilt_ = false;  // the window was opened (or reused) and is shown after the build
 };
 
 }  // namespace tessaly

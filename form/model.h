@@ -22,15 +22,18 @@ struct sParameter {
                         // without its quotes
     int32_t Type = 0;   // kTypeText, kTypePlain, or 0 for positional calls
     uint8_t Mandatory = 0;
+    uint8_t TextEntry = 0;  // 1: the keyword names a text here (written as a literal or as code)
 };
 
 // One recognised call line of the form code.
 struct sElement {
     int32_t Index = 0;     // the element's entry in the element picker
     int32_t Sort = 0;      // kind, see kSort*
-    int32_t Line = 0;      // 0-based line of the code the element was read from
+    int32_t Line = 0;      // 0-based line of the code the element was read from (the first
+                           // line of a statement continued over several lines)
+    int32_t Lines = 1;     // how many lines the statement spans
     int32_t Position = 0;  // 1-based byte position of the call name in that line
-    std::string Code;      // the line as read
+    std::string Code;      // the statement as read: its line, or its lines with their breaks
     int32_t Gadget = 0;    // number of the preview object, 0 while there is none
     int32_t Image = 0;     // number of the image the preview control shows, 0 if none
     uint8_t PbAny = 0;     // 1: the identifier is written as #PB_Any

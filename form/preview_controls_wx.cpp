@@ -90,6 +90,27 @@ namespace tessaly {
 
 namespace {
 
+// A drop-down list whose entries pop up as a list, not a menu: a menu is built entry by entry as
+// the entries are added, at a cost that grows with the entries before each (8,000 entries kept
+// the program busy for a minute). The style sheet matches the widget by name.
+template <typename Control>
+Control* popUpAsList(Control* dropDown) {
+    static GtkCssProvider* provider = [] {
+        GtkCssProvider* css = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(
+            css, "#tessaly-list-popup { -GtkComboBox-appears-as-list: 1; }", -1, nullptr);
+        gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css),
+                                                  GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+        return css;
+    }();
+    (void)provider;
+    auto* widget = static_cast<GtkWidget*>(dropDown->GetHandle());
+    gtk_widget_set_name(widget, "tessaly-list-popup");
+    // Now, before the entries come, not when the toolkit next looks at the style.
+    g_signal_emit_by_name(widget, "style-updated");
+    return dropDown;
+}
+
 // The colour of an image gadget's placeholder.
 wxColour placeholderTan() {
     return {210, 180, 140};
@@ -236,8 +257,10 @@ wxWindow* makeGadgetControl(PreviewKind kind, wxWindow* parent, const Slots& s,
         case PreviewKind::CheckBox:
             return new wxCheckBox(parent, wxID_ANY, labelOf(s, 5));
         case PreviewKind::ComboBox:
-            if (has("#pb_combobox_editable")) return new wxComboBox(parent, wxID_ANY);
-            return new wxChoice(parent, wxID_ANY);
+            if (has("#pb_combobox_editable")) {
+                return popUpAsList(new wxComboBox(parent, wxID_ANY));
+            }
+            return popUpAsList(new wxChoice(parent, wxID_ANY));
         case PreviewKind::Container: {
             // Borderless unless the line asks for a border, as in the running program.
             long border = wxBORDER_NONE;

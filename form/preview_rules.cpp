@@ -70,10 +70,14 @@ PreviewKind previewKindOf(std::string_view keyword) {
     return PreviewKind::None;
 }
 
-void Slots::fill(const sElement& element) {
+void Slots::fill(const sElement& element, const NameLookup& lookup) {
     for (std::string& s : slots_) s.clear();
+    numbers_.fill(0);
     const size_t n = std::min(element.Parameters.size(), slots_.size());
-    for (size_t i = 0; i < n; ++i) slots_[i] = element.Parameters[i].Value;
+    for (size_t i = 0; i < n; ++i) {
+        slots_[i] = element.Parameters[i].Value;
+        numbers_[i] = i >= 1 && i <= 4 ? valueOrNumber(slots_[i], lookup) : numberTextAsInt32(slots_[i]);
+    }
 }
 
 const std::string& Slots::text(int i) const {
@@ -81,7 +85,7 @@ const std::string& Slots::text(int i) const {
 }
 
 int32_t Slots::number(int i) const {
-    return numberTextAsInt32(text(i));
+    return i >= 0 && i < kCount ? numbers_[size_t(i)] : 0;
 }
 
 int32_t Slots::size(int i) const {

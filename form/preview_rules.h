@@ -7,6 +7,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "form/expression.h"
 #include "form/model.h"
 
 namespace tessaly {
@@ -64,8 +65,9 @@ class Slots {
   public:
     static constexpr int kCount = 11;
 
-    // Clears every slot, then copies the element's first kCount parameter values.
-    void fill(const sElement& element);
+    // Clears every slot, then copies the element's first kCount parameter values. Positions and
+    // sizes (slots 1..4) that are expressions are evaluated with `lookup`.
+    void fill(const sElement& element, const NameLookup& lookup = {});
     // Text of slot i; empty for an index outside 0..10.
     const std::string& text(int i) const;
     // Slot i read by the number-text rule as a 32-bit value (symbolic names and empty slots: 0).
@@ -78,6 +80,7 @@ class Slots {
 
   private:
     std::array<std::string, kCount> slots_;
+    std::array<int32_t, kCount> numbers_{};
 };
 
 // The ranges of the controls that take a minimum and a maximum (slots 5 and 6). Computed in 64

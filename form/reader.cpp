@@ -1,6 +1,8 @@
 #include "form/reader.h"
 
+#include <algorithm>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "form/call_text.h"
@@ -34,6 +36,7 @@ std::vector<sParameter> namedEntries(const sKeyWord& kw) {
             p.Type = kTypePlain;
             p.Mandatory = 1;
         }
+        p.TextEntry = p.Type == kTypeText ? 1 : 0;
         p.Name = std::move(name);
     }
     return entries;
@@ -88,57 +91,123 @@ struct PreparedKeyword {
     std::vector<sParameter> entries;
 };
 
-std::vector<PreparedKeyword> prepare(const KeywordTable& table) {
-    std::vector<PreparedKeyword> prepared;
-    prepared.reserve(table.size());
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+
+// The keyword entries by lower-cased name; where the table names a call twice, its first entry.
+struct PreparedTable {
+    std::vector<PreparedKeyword> keywords;
+    std::unordered_map<std::string, size_t, NameHash, std::equal_to<>> byName;
+};
+
+PreparedTable prepare(const KeywordTable& table) {
+    PreparedTable prepared;
+    prepared.keywords.reserve(table.size());
     for (const sKeyWord& kw : table) {
         if (kw.KeyWord.empty()) continue;  // an entry without a name never matches
-        prepared.push_back(
-            {&kw, asciiLower(kw.KeyWord),
+        std::string name = asciiLower(kw.KeyWord);
+        if (prepared.byName.contains(name)) continue;
+        prepared.byName.emplace(name, prepared.keywords.size());
+        prepared.keywords.push_back(
+            {&kw, std::move(name),
              kw.Sort != kSortPositional ? namedEntries(kw) : std::vector<sParameter>{}});
     }
     return prepared;
 }
 
-// Buffers reused from line to line.
+bool isNameByte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// Buffers reused from statement to statement.
 struct Scratch {
     MaskedLine masked;
     std::vector<std::string_view> args;
+    struct Found {
+        const PreparedKeyword* keyword;
+        CallSpan span;
+    };
+    std::vector<Found> found;
+    std::string joined;       // the lines of a statement continued over several lines
+    int32_t joinedFirst = 0;  // line number of its first line
+    int32_t joinedLines = 0;
 };
 
-void scanPrepared(std::string_view line, int32_t lineNumber,
-                  const std::vector<PreparedKeyword>& table, ElementList& list, Scratch& scratch) {
-    MaskedLine& masked = scratch.masked;
-    masked.assign(line);
-    if (masked.opens().empty()) return;  // most lines of a program hold no call at all
-    // Later entries are looked for only behind the "(" of the last call found, so a call
-    // nested in the arguments, or following on the same line, is found in table order.
-    size_t searchStart = 0;
-    CallSpan span;
-    for (const PreparedKeyword& kw : table) {
-        if (!findCall(masked, kw.name, searchStart, span)) continue;
-        searchStart = span.argsBegin;
-
+// Reads the calls of one statement (a line, or several joined by continuation) whose text is
+// already in `scratch.masked`. Every recognised call is read, also nested ones, in the order
+// they are complete: left to right, a call's nested calls before the call itself.
+void scanMasked(std::string_view text, int32_t lineNumber, const PreparedTable& table,
+                ElementList& list, Scratch& scratch) {
+    const MaskedLine& masked = scratch.masked;
+    const std::string_view code = masked.code();
+    scratch.found.clear();
+    for (const size_t open : masked.opens()) {
+        size_t end = open;
+        while (end > 0 && code[end - 1] == ' ') --end;
+        size_t begin = end;
+        while (begin > 0 && isNameByte(code[begin - 1])) --begin;
+        if (begin == end) continue;
+        // A name is a whole word: "MyButtonGadget(", "obj.ButtonGadget(", "Mod::ButtonGadget("
+        // and "#ButtonGadget(" are other things.
+        if (begin > 0) {
+            const char before = code[begin - 1];
+            if (before == '.' || before == '#' || before == '@' || before == '\\' ||
+                before == '$' || before == '*' ||
+                (before == ':' && begin > 1 && code[begin - 2] == ':')) {
+                continue;
+            }
+        }
+        const auto it = table.byName.find(code.substr(begin, end - begin));
+        if (it == table.byName.end()) continue;
+        CallSpan span = callAt(masked, begin, end - begin);
+        scratch.found.push_back({&table.keywords[it->second], span});
+    }
+    if (scratch.found.empty()) return;
+    // No two calls start at the same byte, so this order is total.
+    if (scratch.found.size() > 1)
+        std::sort(scratch.found.begin(), scratch.found.end(), [](const auto& a, const auto& b) {
+            if (a.span.argsEnd != b.span.argsEnd) return a.span.argsEnd < b.span.argsEnd;
+            return a.span.nameBegin > b.span.nameBegin;
+        });
+    const int32_t lines = lineCountOf(text);
+    for (const auto& [kw, span] : scratch.found) {
         sElement& element = list.append();
-        element.Sort = kw.entry->Sort;
+        element.Sort = kw->entry->Sort;
         element.Line = lineNumber;
+        element.Lines = lines;
         element.Position = int32_t(span.nameBegin + 1);
-        element.Code = std::string(line);
-        element.KeyWord = kw.entry->KeyWord;
-        element.Flags = kw.entry->Flags;
-        splitArguments(line, masked, span, scratch.args);
+        element.Code = std::string(text);
+        element.KeyWord = kw->entry->KeyWord;
+        element.Flags = kw->entry->Flags;
+        splitArguments(text, masked, span, scratch.args);
         if (element.Sort != kSortPositional) {
-            readNamedParameters(kw.entries, line, span, scratch.args, element);
+            readNamedParameters(kw->entries, text, span, scratch.args, element);
         } else {
             readPositionalParameters(scratch.args, element);
         }
     }
 }
 
+// A statement goes on in the next line when its last code before the comment is a "," or an
+// operator.
+bool continues(const MaskedLine& masked) {
+    const std::string_view code = masked.code().substr(0, masked.commentStart());
+    size_t i = code.size();
+    while (i > 0 && (code[i - 1] == ' ' || code[i - 1] == '\t')) --i;
+    if (i == 0) return false;
+    static constexpr std::string_view kJoiners = ",|+-*/&=<>!%~";
+    return kJoiners.find(code[i - 1]) != std::string_view::npos;
+}
+
+// More lines than this are not joined into one statement.
+constexpr int32_t kMaxStatementLines = 256;
+
 }  // namespace
 
 struct LineScanner::State {
-    std::vector<PreparedKeyword> table;
+    PreparedTable table;
     Scratch scratch;
 };
 
@@ -147,21 +216,87 @@ LineScanner::LineScanner(const KeywordTable& table)
 
 LineScanner::~LineScanner() = default;
 
-void LineScanner::scan(std::string_view line, int32_t lineNumber, ElementList& list) {
-    scanPrepared(line, lineNumber, state_->table, list, state_->scratch);
+void LineScanner::scan(std::string_view line, std::string_view lineBreak, int32_t lineNumber,
+                       ElementList& list) {
+    Scratch& s = state_->scratch;
+    if (s.joinedLines == 0) {
+        s.masked.assign(line);
+        if (lineBreak.empty() || !continues(s.masked)) {
+            if (!s.masked.opens().empty()) scanMasked(line, lineNumber, state_->table, list, s);
+            return;
+        }
+        s.joined.assign(line);
+        s.joined += lineBreak;
+        s.joinedFirst = lineNumber;
+        s.joinedLines = 1;
+        return;
+    }
+    s.joined += line;
+    ++s.joinedLines;
+    s.masked.assign(line);
+    if (!lineBreak.empty() && continues(s.masked) && s.joinedLines < kMaxStatementLines) {
+        s.joined += lineBreak;
+        return;
+    }
+    finish(list);
+}
+
+bool LineScanner::pending() const {
+    return state_->scratch.joinedLines > 0;
+}
+
+void LineScanner::finish(ElementList& list) {
+    Scratch& s = state_->scratch;
+    if (s.joinedLines == 0) return;
+    s.joinedLines = 0;
+    s.masked.assign(s.joined);
+    if (!s.masked.opens().empty()) scanMasked(s.joined, s.joinedFirst, state_->table, list, s);
+}
+
+void LineScanner::scanStatement(std::string_view text, int32_t lineNumber, ElementList& list) {
+    Scratch& s = state_->scratch;
+    s.masked.assign(text);
+    if (!s.masked.opens().empty()) scanMasked(text, lineNumber, state_->table, list, s);
 }
 
 void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& table,
               ElementList& list) {
-    Scratch scratch;
-    scanPrepared(line, lineNumber, prepare(table), list, scratch);
+    LineScanner(table).scanStatement(line, lineNumber, list);
 }
 
 void scanLines(const CodeText& code, const KeywordTable& table, ElementList& list) {
     list.clear();
     LineScanner scanner(table);
-    for (int i = 0; i < code.lineCount(); ++i) scanner.scan(code.line(i), i, list);
+    for (int i = 0; i < code.lineCount(); ++i)
+        scanner.scan(code.line(i), code.lineBreak(i), i, list);
+    scanner.finish(list);
     list.first();
+}
+
+bool refreshStatement(ElementList& list, int index, const KeywordTable& table) {
+    if (index < 0 || index >= list.count()) return false;
+    const int32_t line = list[index].Line;
+    int first = index;
+    int last = index;
+    while (first > 0 && list[first - 1].Line == line) --first;
+    while (last + 1 < list.count() && list[last + 1].Line == line) ++last;
+    ElementList fresh;
+    LineScanner(table).scanStatement(list[index].Code, line, fresh);
+    bool same = fresh.count() == last - first + 1;
+    for (int i = 0; same && i < fresh.count(); ++i)
+        same = fresh[i].KeyWord == list[first + i].KeyWord;
+    for (int i = first; i <= last; ++i) {
+        sElement& e = list[i];
+        if (i != index) e.Code = list[index].Code;
+        e.Lines = list[index].Lines;
+        if (!same) continue;
+        const sElement& f = fresh[i - first];
+        e.Position = f.Position;
+        // The element just edited keeps its entries as the user left them (a text entry stays
+        // text); the others read theirs from the new text.
+        if (i != index) e.Parameters = f.Parameters;
+    }
+    return same;
 }
 
 void readForm(const CodeText& code, const KeywordTable& table, ElementList& list,

@@ -10,24 +10,43 @@
 
 namespace tessaly {
 
-// Reads one line into elements appended to the list (none when no call is recognised).
+// Reads one statement (a line, or the lines of a continued statement with their breaks) into
+// elements appended to the list (none when no call is recognised). Every recognised call is read,
+// nested ones too, each complete call in the order its list closes: left to right, and a call's
+// nested calls before the call.
 void scanLine(std::string_view line, int32_t lineNumber, const KeywordTable& table,
               ElementList& list);
 
 // Reads lines one at a time with the keyword table worked out once: for a text too big to keep
-// whole as elements. Each line's elements are appended to the list given.
+// whole as elements. A line that ends in "," or an operator goes on in the next: such lines are
+// read as one statement, whose elements have the first line's number and hold all its lines.
 class LineScanner {
   public:
     explicit LineScanner(const KeywordTable& table);
     ~LineScanner();
     LineScanner(const LineScanner&) = delete;
     LineScanner& operator=(const LineScanner&) = delete;
-    void scan(std::string_view line, int32_t lineNumber, ElementList& list);
+    // One line and the break that ended it ("" for the last line). The elements of a continued
+    // statement are appended when its last line comes.
+    void scan(std::string_view line, std::string_view lineBreak, int32_t lineNumber,
+              ElementList& list);
+    // True while the lines given so far end inside a continued statement.
+    bool pending() const;
+    // Appends the elements of a statement still open (the text ended inside it).
+    void finish(ElementList& list);
+    // Reads one whole statement as it stands.
+    void scanStatement(std::string_view text, int32_t lineNumber, ElementList& list);
 
   private:
     struct State;
     std::unique_ptr<State> state_;
 };
+
+// After element `index`'s Code was given a new statement text (an edit was written), every
+// element read from the same statement takes its place in it and its values from it (the edited
+// element keeps its own values), so that calls sharing a statement keep each other's edits.
+// False when the new text no longer holds the same calls; then only the texts follow.
+bool refreshStatement(ElementList& list, int index, const KeywordTable& table);
 
 // Empties the list and reads every line of the code into it, in line order. Leaves the first
 // element current (or none when nothing was read). Pure: touches no control.

@@ -5,6 +5,7 @@
 // rewritten line gives the same values; and rewriting a whole text a second time changes nothing.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -13,9 +14,12 @@
 #include "edit/code_writer.h"
 #include "form/call_text.h"
 #include "form/code_text.h"
+#include "form/form_names.h"
 #include "form/keywords.h"
 #include "form/number_text.h"
 #include "form/reader.h"
+#include "form/syntax_check.h"
+#include "form/text_util.h"
 #include "ui/utf8_text.h"
 
 namespace {
@@ -40,9 +44,14 @@ const KeywordTable& table() {
     return t;
 }
 
-void check(bool ok) {
-    if (!ok) std::abort();
-}
+// Names the failed check, so that a finding says which promise it broke.
+#define check(ok)                                                                \
+    do {                                                                         \
+        if (!(ok)) {                                                             \
+            std::fprintf(stderr, "check failed: %s (line %d)\n", #ok, __LINE__); \
+            std::abort();                                                        \
+        }                                                                        \
+    } while (0)
 
 }  // namespace
 
@@ -65,27 +74,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     scanLines(code, table(), list);
     std::set<int> rewritten;
     for (const sElement& e : list) {
-        check(e.Line >= 0 && e.Line < code.lineCount());
-        check(e.Code == code.line(e.Line));
+        check(e.Line >= 0 && e.Lines >= 1 && e.Line + e.Lines <= code.lineCount());
+        std::string statement;
+        for (int i = e.Line; i < e.Line + e.Lines; ++i) {
+            statement += code.line(i);
+            if (i + 1 < e.Line + e.Lines) statement += code.lineBreak(i);
+        }
+        check(e.Code == statement);
         check(e.Position >= 1 && size_t(e.Position) <= e.Code.size());
         for (const sParameter& p : e.Parameters) (void)parseNumberText(p.Value);
     }
 
     const CodeText before = code;
     for (int i = 0; i < list.count(); ++i) {
-        const sElement& e = list[i];
+        sElement& e = list[i];
         if (e.Sort != kSortWindow && e.Sort != kSortGadget) continue;
         list.select(i);
-        check(writeCode(list, code));
-        rewritten.insert(e.Line);
-        // Alone, the rewrite keeps what stood in front of and behind the call...
+        // A call that compiled as read still compiles as written.
+        const bool compiled = syntaxError(callSource(e)).empty();
+        const std::string read = e.Code;
         const std::string line = buildLine(e);
+        // The rewrite keeps what stood in front of and behind the call, and its lines.
         const size_t front = size_t(e.Position - 1);
-        const size_t tail = callAt(MaskedLine(e.Code), front, e.KeyWord.size()).tail();
-        check(line.compare(0, front, e.Code, 0, front) == 0);
-        check(line.size() >= front + (e.Code.size() - tail));
-        check(line.compare(line.size() - (e.Code.size() - tail), std::string::npos, e.Code, tail) ==
-              0);
+        const size_t tail = callAt(MaskedLine(read), front, e.KeyWord.size()).tail();
+        check(line.compare(0, front, read, 0, front) == 0);
+        check(line.size() >= front + (read.size() - tail));
+        check(line.compare(line.size() - (read.size() - tail), std::string::npos, read, tail) == 0);
+        check(lineCountOf(line) == e.Lines);
+        e.Code = line;
+        check(writeCode(list, code));
+        refreshStatement(list, i, table());
+        for (int l = e.Line; l < e.Line + e.Lines; ++l) rewritten.insert(l);
+        if (compiled) check(syntaxError(callSource(list[i])).empty());
         // ...and reads back into the same values.
         ElementList again;
         scanLine(line, e.Line, table(), again);
@@ -95,12 +115,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             found = true;
             check(a.KeyWord == e.KeyWord && a.Parameters.size() == e.Parameters.size());
             for (size_t j = 0; j < a.Parameters.size(); ++j) {
-                check(a.Parameters[j].Value == e.Parameters[j].Value);
+                // An empty entry that had to be written reads back as what it was written as.
+                const bool filled = trimSpaces(e.Parameters[j].Value).empty() &&
+                                    (a.Parameters[j].Value == "0" || a.Parameters[j].Value.empty());
+                check(a.Parameters[j].Value == e.Parameters[j].Value || filled);
                 check(a.Parameters[j].Type == e.Parameters[j].Type);
             }
         }
         check(found);
     }
+    // Nothing outside the rewritten statements changed, not even the number of lines.
     check(code.lineCount() == before.lineCount());
     for (int i = 0; i < code.lineCount(); ++i) {
         check(code.lineBreak(i) == before.lineBreak(i));
@@ -114,7 +138,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 0; i < second.count(); ++i) {
         if (second[i].Sort != kSortWindow && second[i].Sort != kSortGadget) continue;
         second.select(i);
+        second[i].Code = buildLine(second[i]);
         check(writeCode(second, again));
+        refreshStatement(second, i, table());
     }
     check(again.text() == code.text());
     return 0;

@@ -80,12 +80,14 @@ build_wx() {
     { tail -40 "$work/configure.log"; exit 1; })
   (cd "$work/build" && nice -n 10 make -j "$jobs" >"$work/make.log" 2>&1 ||
     { tail -40 "$work/make.log"; exit 1; })
-  # Installed beside, then moved in whole: an interrupted run leaves no half a library behind.
-  (cd "$work/build" && make install DESTDIR="$work/stage" >/dev/null)
-  rm -rf "$wx_prefix"
-  $SUDO mv "$work/stage$wx_prefix" "$wx_prefix"
-  # wx-config is a link into the library's folder; it pointed into the staging folder.
-  ln -sfn "$(ls -d "$wx_prefix"/lib/wx/config/*)" "$wx_prefix/bin/wx-config"
+  # Installed into a staging folder and moved into place whole, so that an interrupted build
+  # leaves no half library; the prefix compiled in is the final one.
+  local stage=$work/stage
+  (cd "$work/build" && make install DESTDIR="$stage" >/dev/null)
+  $SUDO rm -rf "$wx_prefix"
+  $SUDO mv "$stage$wx_prefix" "$wx_prefix"
+  # wx-config is a link into the library's folder, made pointing into the staging folder.
+  $SUDO ln -sfn "$(ls -d "$wx_prefix"/lib/wx/config/*)" "$wx_prefix/bin/wx-config"
   rm -rf "$work"
 }
 

@@ -33,9 +33,10 @@ enum Control : int32_t {
     kIdeUpdateButton = 31,
     kFlagList = 32,
     kStatusLine = 33,
+    kTextSwitch = 34,  // beside the field of a text entry: ticked, it is written as a text
 };
 
-inline constexpr int32_t kLastControl = kStatusLine;
+inline constexpr int32_t kLastControl = kTextSwitch;
 
 inline constexpr int32_t kInnerWidth = 800;
 inline constexpr int32_t kInnerHeight = 600;
@@ -64,6 +65,7 @@ inline constexpr Rgb kQuietText{116, 116, 116};
 inline constexpr Rgb kFieldBackground{252, 252, 252};
 inline constexpr Rgb kFieldText{83, 83, 83};
 inline constexpr Rgb kFocusedFieldBackground{209, 209, 209};
+inline constexpr Rgb kRefusedFieldBackground{255, 205, 205};  // a value the code cannot take
 inline constexpr Rgb kTabFace{153, 153, 153};
 inline constexpr Rgb kTabText{0, 0, 0};
 

@@ -2,6 +2,9 @@
 
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/timer.h>
+
+#include <gtk/gtk.h>
 
 #include <X11/Xlib.h>
 #include <fcntl.h>
@@ -114,6 +117,93 @@ void WxClipboard::putText(const std::string& text) {
     lastPut_ = text;
     put_ = true;
     owner_ = clipboardOwnerWindow();
+}
+
+// One request on its way through the toolkit, which calls back exactly once for each of its two
+// steps, whatever happens; `owner` is null once the request was answered or dropped.
+struct WxClipboard::PendingRead {
+    WxClipboard* owner;
+    std::function<void(ClipboardText)> done;
+    wxTimer giveUp;
+
+    static void targetsCame(GtkClipboard* clipboard, GdkAtom* atoms, gint count, gpointer data) {
+        auto* read = static_cast<PendingRead*>(data);
+        const GdkAtom text = gdk_atom_intern_static_string("UTF8_STRING");
+        bool hasText = false;
+        for (gint i = 0; atoms && i < count; ++i) hasText = hasText || atoms[i] == text;
+        if (read->owner && hasText) {
+            gtk_clipboard_request_contents(clipboard, text, &PendingRead::textCame, read);
+            return;
+        }
+        if (read->owner) {
+            ClipboardText none;
+            if (clipboardOwnerWindow() == 0) {
+                none.problem = "the clipboard is empty";
+            } else if (count > 0) {
+                none.problem = "the clipboard holds no text (an image or other data)";
+            } else {
+                none.problem = "the program that owns the clipboard did not say what it holds";
+            }
+            read->owner->finish(read, std::move(none));
+        }
+        delete read;
+    }
+
+    static void textCame(GtkClipboard*, GtkSelectionData* selection, gpointer data) {
+        auto* read = static_cast<PendingRead*>(data);
+        if (read->owner) {
+            ClipboardText got;
+            const gint length = gtk_selection_data_get_length(selection);
+            if (length < 0) {
+                got.problem = "the program that owns the clipboard did not hand over its text";
+            } else if (size_t(length) > kMaxClipboardText) {
+                got.problem = "the clipboard's text is larger than " +
+                              std::to_string(kMaxClipboardText / (1024 * 1024)) +
+                              " MiB, which is no form code to edit here";
+            } else {
+                got.ok = true;
+                got.text.assign(
+                    reinterpret_cast<const char*>(gtk_selection_data_get_data(selection)),
+                    size_t(length));
+            }
+            read->owner->finish(read, std::move(got));
+        }
+        delete read;
+    }
+};
+
+WxClipboard::~WxClipboard() {
+    cancelRequest();
+}
+
+void WxClipboard::requestText(std::function<void(ClipboardText)> done) {
+    cancelRequest();
+    auto* read = new PendingRead{this, std::move(done), {}};
+    pending_ = read;
+    read->giveUp.Bind(wxEVT_TIMER, [this, read](wxTimerEvent&) {
+        ClipboardText late;
+        late.problem = "the program that owns the clipboard did not answer within " +
+                       std::to_string(kClipboardWaitMs / 1000) + " seconds";
+        finish(read, std::move(late));
+    });
+    read->giveUp.StartOnce(kClipboardWaitMs);
+    gtk_clipboard_request_targets(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD),
+                                  &PendingRead::targetsCame, read);
+}
+
+void WxClipboard::cancelRequest() {
+    if (!pending_) return;
+    pending_->owner = nullptr;
+    pending_->giveUp.Stop();
+    pending_ = nullptr;
+}
+
+void WxClipboard::finish(PendingRead* read, ClipboardText result) {
+    if (read->owner != this) return;
+    cancelRequest();
+    // Moved out first: the answer may start the next request.
+    const std::function<void(ClipboardText)> done = std::move(read->done);
+    done(std::move(result));
 }
 
 void WxClipboard::keepAfterExit() {

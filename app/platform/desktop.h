@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/clipboard.h"
 #include "app/edit_hooks.h"
@@ -33,9 +34,9 @@ int fontResolution();
 void allowQuietingToolkitDiagnostics();
 void quietToolkitDiagnostics();
 
-// The text of a multi-line text control as read back from it, with the line ends it was given:
-// Windows' own control hands every CR LF back as LF, and code pasted over the IDE's selection must
-// keep the IDE's line ends. `givenCrLf`: the text put in broke its lines with CR LF.
-std::string withLineEndsAsGiven(std::string text, bool givenCrLf);
+// How many positions a line break ("\r\n", "\n", "\r" or "" after the last line) takes in a
+// multi-line text control: GTK keeps the break's characters as they are, Windows' own control
+// holds every break as CR LF.
+long viewBreakLength(std::string_view lineBreak);
 
 }  // namespace tessaly

@@ -39,8 +39,8 @@ void quietToolkitDiagnostics() {
     wxApp::GTKSuppressDiagnostics(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
 }
 
-std::string withLineEndsAsGiven(std::string text, bool) {
-    return text;  // GTK's text view keeps line ends as they are
+long viewBreakLength(std::string_view lineBreak) {
+    return long(lineBreak.size());  // GTK's text view keeps breaks as they are
 }
 
 }  // namespace tessaly

@@ -31,15 +31,8 @@ void allowQuietingToolkitDiagnostics() {}
 
 void quietToolkitDiagnostics() {}  // Windows' controls take any size quietly
 
-std::string withLineEndsAsGiven(std::string text, bool givenCrLf) {
-    if (!givenCrLf) return text;
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
-        out += text[i];
-    }
-    return out;
+long viewBreakLength(std::string_view lineBreak) {
+    return lineBreak.empty() ? 0 : 2;  // the control holds every break as CR LF
 }
 
 }  // namespace tessaly

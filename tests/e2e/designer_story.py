@@ -6,13 +6,10 @@ nudge undone, and Copy hands back the code with exactly one nudge in it.
 Usage: designer_story.py TESSALY"""
 import subprocess
 import sys
-import tempfile
-import os
-import shutil
 
 from e2e_support import (Failure, check, client_geometry, extents, find, find_application,
                          make_active, text_of, wait_for_quietly, window_id,
-                         run_story, walk, wait_for, window_named, xdotool)
+                         run_story_on, walk, wait_for, window_named, xdotool)
 
 import gi
 
@@ -99,11 +96,4 @@ def story():
     check(copied, "Copy hands back the code with exactly one nudge, every other byte kept")
 
 
-folder = tempfile.mkdtemp(prefix="tessaly-designer-")
-path = os.path.join(folder, "designer.pb")
-with open(path, "wb") as f:
-    f.write(SOURCE.encode())
-try:
-    run_story(program, path, story)
-finally:
-    shutil.rmtree(folder, ignore_errors=True)
+run_story_on(program, "designer.pb", SOURCE.encode(), story)

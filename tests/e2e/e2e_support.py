@@ -1,6 +1,7 @@
 """Helpers of the end-to-end tests: start the program, read its windows over AT-SPI, act with
 xdotool."""
 import os
+import shutil
 import subprocess
 import tempfile
 import sys
@@ -62,6 +63,19 @@ def run_story(program, form, story):
         except subprocess.TimeoutExpired:
             proc.kill()
     sys.exit(status)
+
+
+def run_story_on(program, name, source, story):
+    """run_story() on a form file of that name holding the bytes `source`, in a folder of its own
+    that goes away afterwards."""
+    folder = tempfile.mkdtemp(prefix="tessaly-story-")
+    path = os.path.join(folder, name)
+    with open(path, "wb") as f:
+        f.write(source)
+    try:
+        run_story(program, path, story)
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
 
 
 def find_application(name):

@@ -208,11 +208,11 @@ def flag_story(p):
     check(shown, "the Flags tab lists the button's flags, #PB_Button_Default ticked (%r)"
           % ticks_on_screen(rows))
     ticked = "ButtonGadget(#Button_OK, 20, 30, 100, 25, \"OK\", " \
-        "#PB_Button_Left|#PB_Button_Default|#MyFlag)"
+        "#PB_Button_Left | #PB_Button_Default | #MyFlag)"
     tick_row(p, rows, 1, code_with(ticked),
              "ticking #PB_Button_Left writes the ticked rows in list order, #MyFlag after them",
              [False, True, True, False, False])
-    unticked = "ButtonGadget(#Button_OK, 20, 30, 100, 25, \"OK\", #PB_Button_Left|#MyFlag)"
+    unticked = "ButtonGadget(#Button_OK, 20, 30, 100, 25, \"OK\", #PB_Button_Left | #MyFlag)"
     tick_row(p, rows, 2, code_with(unticked), "unticking #PB_Button_Default keeps #MyFlag",
              [False, True, False, False, False])
 

@@ -1,11 +1,14 @@
 """A user's stories with the IDE's file hand-off: the IDE writes its source to a file, starts the
 tool with the file and the selection, waits until the tool ends and loads the file back.
 
-Usage: ide_file_e2e.py TESSALY update|unwritable
+Usage: ide_file_e2e.py TESSALY update|unwritable|changed
   update:      the code view shows the selected lines; a nudge and IDE Update write exactly the
                changed line back into the file and end the program with status 0.
   unwritable:  the file's folder is removed after start-up; IDE Update then says so in a message
-               box, leaves the code on the clipboard and keeps the program running."""
+               box, leaves the code on the clipboard and keeps the program running.
+  changed:     the editor adds a line above the form after start-up; IDE Update asks, and
+               "Write into the file" puts the code in place of the selected lines, keeping the
+               added line."""
 import os
 import shutil
 import subprocess
@@ -117,6 +120,29 @@ def unwritable_story(app, main_window, code_view, proc, path):
     check(proc.wait(timeout=10) == 0, "Escape then ends it with status 0")
 
 
+def changed_story(app, main_window, code_view, proc, path):
+    with open(path, "rb") as f:
+        added = b"; added by the editor\r\n" + f.read()
+    with open(path, "wb") as f:
+        f.write(added)
+    Atspi.Selection.select_child(find(main_window, "combo box"), 1)
+    wait_for(lambda: find(main_window, "combo box").get_name() == "#Button_OK :: ButtonGadget",
+             "the picker to choose the button")
+    activate_window("Tessaly 0.87")
+    xdotool("key", "ctrl+Right")
+    wait_for(lambda: "(#Button_OK, 11," in text_of(code_view), "the nudge")
+    code = text_of(code_view)
+    click(button(main_window, "IDE Update"))
+    question = wait_for(lambda: next((a for a in walk(app) if a.get_role_name() in
+                                      ("alert", "dialog") and showing(a)), None), "the question")
+    Atspi.Action.do_action(find(question, "push button", "Write into the file"), 0)
+    check(proc.wait(timeout=15) == 0, "\"Write into the file\" ends the program with status 0")
+    with open(path, "rb") as f:
+        check(f.read() == added.replace(b"(#Button_OK, 10,", b"(#Button_OK, 11,"),
+              "the file keeps the added line and holds the nudged code in its place")
+    check(clipboard() == code, "the clipboard holds the code")
+
+
 def main():
     folder = tempfile.mkdtemp(prefix="tessaly-ide-")
     path = os.path.join(folder, "source.pb")
@@ -137,6 +163,8 @@ def main():
               not showing(button(main_window, "Paste")), "IDE Update is shown, Paste hidden")
         if story_name == "update":
             update_story(main_window, code_view, proc, path)
+        elif story_name == "changed":
+            changed_story(app, main_window, code_view, proc, path)
         else:
             unwritable_story(app, main_window, code_view, proc, path)
     except Failure as failure:

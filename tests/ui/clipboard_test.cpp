@@ -24,6 +24,12 @@ class ClipboardTest : public ShellTest {
         return fromWx(static_cast<wxTextCtrl*>(control(kCodeView))->GetValue());
     }
     wxChoice* picker() { return static_cast<wxChoice*>(control(kPicker)); }
+    // A Paste from the real clipboard is answered from the event loop.
+    void pasteAndWait(bool waits = false) {
+        shell->paste();
+        EXPECT_TRUE(!waits || shell->pasting());
+        EXPECT_TRUE(pumpUntil([this] { return !shell->pasting(); }, kClipboardWaitMs + 2000));
+    }
     WxClipboard real;
 };
 
@@ -38,7 +44,7 @@ TEST_F(ClipboardTest, StartUpReadsTheClipboardAndPasteReplacesTheCode) {
 
     putWithXclip("ButtonGadget(#Only, 1, 2, 3, 4, \"x\")");
     edits.calls.clear();
-    shell->paste();
+    pasteAndWait();
     EXPECT_EQ(codeView(), "ButtonGadget(#Only, 1, 2, 3, 4, \"x\")");
     ASSERT_EQ(picker()->GetCount(), 1u);
     EXPECT_EQ(shell->elements().count(), 1);
@@ -49,23 +55,38 @@ TEST_F(ClipboardTest, StartUpReadsTheClipboardAndPasteReplacesTheCode) {
 TEST_F(ClipboardTest, CopyGivesBackExactlyTheBytesPastedWithCrLf) {
     startOnRealClipboard();
     putWithXclip(kForm);
-    shell->paste();
+    pasteAndWait();
     emptyClipboard();
     shell->copy();
     EXPECT_EQ(readWithXclip(), kForm);
 }
 
-TEST_F(ClipboardTest, PasteFromAnEmptyClipboardReadsAnEmptyForm) {
+TEST_F(ClipboardTest, APasteThatGetsNoTextChangesNothingAndSaysWhy) {
     putWithXclip(kForm);
     startOnRealClipboard();
-    ASSERT_FALSE(codeView().empty());
+    const auto unchanged = [this](const char* why) {
+        const std::string status = fromWx(control(kStatusLine)->GetLabel());
+        EXPECT_NE(status.find(why), std::string::npos) << status;
+        EXPECT_EQ(codeView(), kForm);
+        EXPECT_EQ(picker()->GetCount(), 3u);
+    };
     emptyClipboard();
-    shell->paste();
-    EXPECT_EQ(codeView(), "");
-    EXPECT_EQ(picker()->GetCount(), 0u);
-    EXPECT_FALSE(picker()->IsEnabled());
-    EXPECT_EQ(shell->elements().count(), 0);
-    // Copy of the empty code view puts an empty text there.
+    pasteAndWait();
+    unchanged("the clipboard is empty");
+    putWithXclip(std::string(kMaxClipboardText + 1, ';'));
+    pasteAndWait();
+    unchanged("larger than 2 MiB");
+
+    // An owner that never answers: the command returns at once, and the Paste gives up later.
+    const std::function<void()> release = takeClipboardSilently();
+    pasteAndWait(true);
+    unchanged("did not answer");
+    release();
+
+    // An empty text is a text: it empties the form, and Copy gives it back.
+    putWithXclip("");
+    pasteAndWait();
+    EXPECT_TRUE(codeView().empty() && picker()->GetCount() == 0 && !picker()->IsEnabled());
     shell->copy();
     EXPECT_EQ(readWithXclip(), "");
     EXPECT_EQ(real.getText(), "");
@@ -78,7 +99,7 @@ TEST_F(ClipboardTest, OneMegabyteTravelsBothWays) {
     }
     startOnRealClipboard();
     putWithXclip(big);
-    shell->paste();
+    pasteAndWait();
     EXPECT_EQ(codeView().size(), big.size());
     EXPECT_TRUE(codeView() == big);
     putWithXclip("something else");
@@ -120,7 +141,7 @@ TEST_F(ClipboardTest, AFileThatIsNotUtf8OrHoldsNulIsKeptByteForByte) {
 TEST_F(ClipboardTest, PasteAndCopyCarryBytesThatAreNotUtf8) {
     startOnRealClipboard();
     putWithXclip(kHostileBytes);
-    shell->paste();
+    pasteAndWait();
     EXPECT_TRUE(codeView() == kHostileBytes);
     emptyClipboard();
     shell->copy();

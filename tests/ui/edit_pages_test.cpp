@@ -140,7 +140,8 @@ TEST_F(EditPagesTest, TickingAFlagRewritesTheFlagsAndKeepsTheUsersOwn) {
     EXPECT_TRUE(flags->IsItemChecked(4));  // #PB_Button_Toggle
     EXPECT_EQ(code(), kForm);              // filling the list changed nothing
     flags->CheckItem(2, true);             // #PB_Button_Default
-    EXPECT_NE(code().find("#PB_Button_Default|#PB_Button_Toggle|#Mine) ; keep me"),
+    // The line's own " | " stays the separator.
+    EXPECT_NE(code().find("#PB_Button_Default | #PB_Button_Toggle | #Mine) ; keep me"),
               std::string::npos);
 }
 
@@ -169,7 +170,7 @@ TEST_F(EditPagesTest, UndoAndRedoRestoreLinePreviewAndPages) {
     typeAndLeave(kNameField, "", kXField);
     auto* flags = static_cast<wxListCtrl*>(control(kFlagList));
     flags->CheckItem(2, true);
-    EXPECT_NE(code().find("ButtonGadget(#PB_Any, 10, 50, 100, 30, \"B\", #PB_Button_Default|"),
+    EXPECT_NE(code().find("ButtonGadget(#PB_Any, 10, 50, 100, 30, \"B\", #PB_Button_Default | "),
               std::string::npos);
     shell->onShortcut(kWindow, 9);
     EXPECT_FALSE(flags->IsItemChecked(2));
@@ -189,6 +190,15 @@ TEST_F(EditPagesTest, UndoAndRedoRestoreLinePreviewAndPages) {
     shell->onShortcut(kWindow, 9);
     EXPECT_EQ(code(), before);
     EXPECT_EQ(static_cast<wxChoice*>(control(kPicker))->GetCount(), 3u);
+}
+
+TEST_F(EditPagesTest, ATextTooLongForItsFieldIsShownNotEditedAndNeverWritten) {
+    const std::string text = "StringGadget(#S, 1, 2, 3, 4, \"" + std::string(70000, 'x') + "\")";
+    shell->readCode("OpenWindow(#W, 0, 0, 200, 100, \"T\")\n" + text + "\n");
+    choose(1);
+    EXPECT_FALSE(field(kFirstParameterField)->IsEditable());
+    choose(0);  // looking changes nothing, whatever the toolkit cut
+    EXPECT_EQ(code(), "OpenWindow(#W, 0, 0, 200, 100, \"T\")\n" + text + "\n");
 }
 
 }  // namespace

@@ -60,6 +60,10 @@ const Expected kControls[] = {
     {31, -1, 5, 570, 80, 22, "IDE Update", "Update the selected code IDE", false},
     {32, 3, 0, 0, 285, 490, "", "", true},
     {33, 2, 0, 467, 285, 20, " X: 0 / Y: 0", "", true},
+    {34, 2, 225, 170, 15, 15, "",
+     "Ticked: written as a text in quotes. Unticked: written as code, as typed (a variable, a "
+     "constant, an expression)",
+     false},
 };
 
 wxString textOf(wxWindow* w) {
@@ -91,7 +95,7 @@ TEST_F(MainWindowTest, EveryControlHasItsNumberPlaceTextTipAndVisibility) {
         EXPECT_EQ(w->IsShown(), e.shown);
     }
     EXPECT_EQ(statusAtStart, " X: 0 / Y: 0");
-    EXPECT_EQ(control(34), nullptr);
+    EXPECT_EQ(control(35), nullptr);
 }
 
 TEST_F(MainWindowTest, KindsAndSettingsOfTheControls) {
@@ -108,9 +112,8 @@ TEST_F(MainWindowTest, KindsAndSettingsOfTheControls) {
         auto* field = dynamic_cast<wxTextCtrl*>(control(n));
         ASSERT_NE(field, nullptr) << n;
         EXPECT_FALSE(field->IsMultiLine());
-        auto* digits = dynamic_cast<wxTextValidator*>(field->GetValidator());
-        const bool digitsOnly = n >= kXField && n <= kHeightField;
-        EXPECT_EQ(digits != nullptr && digits->HasFlag(wxFILTER_DIGITS), digitsOnly) << n;
+        // Positions take expressions and signs: no field filters what is typed.
+        EXPECT_EQ(dynamic_cast<wxTextValidator*>(field->GetValidator()), nullptr) << n;
     }
     auto* code = dynamic_cast<wxTextCtrl*>(control(kCodeView));
     ASSERT_NE(code, nullptr);

@@ -148,6 +148,27 @@ TEST_F(NestingTest, ItemsLandInTheirTargetsAtTheirPositions) {
     EXPECT_EQ(host_.entries.size(), 5u);
 }
 
+TEST_F(NestingTest, ItemsAndTabsBeyondTheirBoundsAreNotShownWithOneNote) {
+    std::string code = std::string(kWindow) + "ListViewGadget(#L, 0, 0, 9, 9)\n" +
+                       "PanelGadget(#P, 9, 9, 99, 99)\n";
+    for (int i = 0; i <= LivePreview::kMaxTabs; ++i) {
+        code +=
+            "AddGadgetItem(#P, -1, \"T\")\nButtonGadget(#B" + std::to_string(i) + ", 1, 1, 5, 5)\n";
+    }
+    for (int i = 0; i <= LivePreview::kMaxItems; ++i) code += "AddGadgetItem(#L, -1, \"i\")\n";
+    read(code + "CloseGadgetList()\n");
+    EXPECT_EQ(dynamic_cast<wxListBox*>(control("#L"))->GetCount(),
+              unsigned(LivePreview::kMaxItems));
+    EXPECT_EQ(dynamic_cast<wxNotebook*>(control("#P"))->GetPageCount(),
+              size_t(LivePreview::kMaxTabs));
+    // The gadget on the tab not shown has no control, but its picker entry.
+    EXPECT_EQ(element("#B" + std::to_string(LivePreview::kMaxTabs)).Gadget, 0);
+    EXPECT_NE(element("#B" + std::to_string(LivePreview::kMaxTabs)).Index, -1);
+    ASSERT_EQ(host_.notes.size(), 1u);
+    EXPECT_NE(host_.notes[0].find("first 20000 items are shown; only the first 250 panel tabs"),
+              std::string::npos);
+}
+
 TEST_F(NestingTest, ColumnsAndRowsOfAListIconInAnyOrder) {
     read(std::string(kWindow) +
          "ListIconGadget(#Icons, 10, 10, 400, 200, \"Name\", 120)\n"

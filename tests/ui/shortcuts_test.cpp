@@ -208,7 +208,7 @@ TEST_F(ShortcutTest, EditorUpdatePutsTheCodeOnTheClipboardPastesAndQuits) {
     memory.text = "ButtonGadget(1, 2, 3, 4, 5, \"Old\")";
     startShell(std::nullopt, nullptr, "77");
     EXPECT_EQ(memory.text, "");  // emptied before the editor's copy, which the fake does not do
-    dynamic_cast<wxTextCtrl*>(control(kCodeView))->ChangeValue("ButtonGadget(1, 2, 3, 4, 5)");
+    shell->readCode("ButtonGadget(1, 2, 3, 4, 5)");
     // The variable is read again at IDE Update and its value used.
     editorVariable = "$58";
     shell->ideUpdate();

@@ -119,4 +119,16 @@ void emptyClipboard() {
     pumpFor(50);
 }
 
+std::function<void()> takeClipboardSilently() {
+    Display* display = XOpenDisplay(nullptr);
+    EXPECT_NE(display, nullptr);
+    if (!display) return [] {};
+    const Window owner =
+        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+    XSetSelectionOwner(display, XInternAtom(display, "CLIPBOARD", False), owner, CurrentTime);
+    XSync(display, False);
+    pumpFor(50);
+    return [display] { XCloseDisplay(display); };
+}
+
 }  // namespace tessaly::test

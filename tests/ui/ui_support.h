@@ -93,7 +93,7 @@ class ShellTest : public ::testing::Test {
     void resizeMainWindow(int width, int height);
 
     MemoryClipboard memory;
-    std::string editorVariable;  // what the shell reads as PB_TOOL_Scintilla, also after start
+    std::string editorVariable;      // what the shell reads as PB_TOOL_Scintilla, also after start
     RecordingEdits edits;
     RecordingEditor editor;
     bool ended = false;
@@ -111,6 +111,9 @@ std::string runHandlingEvents(const std::string& command);
 void putWithXclip(const std::string& text);
 // Takes the clipboard from its owner: afterwards it holds no text at all.
 void emptyClipboard();
+// Takes the clipboard for a window that never answers a request for it, until the returned
+// function is called.
+std::function<void()> takeClipboardSilently();
 // The X clipboard's text as another program (xclip) reads it.
 std::string readWithXclip();
 

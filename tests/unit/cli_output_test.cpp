@@ -39,7 +39,8 @@ std::string wholeDump(const std::string& text, const KeywordTable& table) {
     return out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
-// Every listed call rewritten into the whole code, in list order.
+// Every listed call rewritten into the whole code, in list order, as the editor writes edits:
+// the calls sharing a statement take theirs from the text the ones before them left.
 std::string wholeFormat(const std::string& text, const KeywordTable& table) {
     CodeText code(text);
     ElementList list;
@@ -47,7 +48,9 @@ std::string wholeFormat(const std::string& text, const KeywordTable& table) {
     for (int i = 0; i < list.count(); ++i) {
         if (list[i].Sort != kSortWindow && list[i].Sort != kSortGadget) continue;
         list.select(i);
+        list[i].Code = buildLine(list[i]);
         writeCode(list, code);
+        refreshStatement(list, i, table);
     }
     return code.text();
 }

@@ -1,5 +1,7 @@
 #include "edit/code_writer.h"
 
+#include "form/syntax_check.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -44,9 +46,9 @@ TEST(CodeWriter, OptionalEmptyParametersAreLeftOutRequiredOnesAreNot) {
     e.Parameters[6].Value = "   ";  // optional, only spaces
     e.Parameters[5].Value = "";     // required text
     e.Parameters[2].Value = "";     // required plain
-    EXPECT_EQ(buildCall(e), "ButtonGadget(1, 2, , 4, 5, \"\")");
+    EXPECT_EQ(buildCall(e), "ButtonGadget(1, 2, 0, 4, 5, \"\")");
     e.Parameters[6].Value = " #A | #B ";
-    EXPECT_EQ(buildCall(e), "ButtonGadget(1, 2, , 4, 5, \"\",  #A | #B )");  // written as stored
+    EXPECT_EQ(buildCall(e), "ButtonGadget(1, 2, 0, 4, 5, \"\",  #A | #B )");  // written as stored
 }
 
 TEST(CodeWriter, TextsAreQuotedOnlyWhenTheyWereLiterals) {
@@ -54,7 +56,69 @@ TEST(CodeWriter, TextsAreQuotedOnlyWhenTheyWereLiterals) {
     EXPECT_EQ(buildCall(*f.list.current()), "OpenWindow(0, 0, 0, 9, 9, title$ + \" v2\")");
     Fixture g("OpenWindow(0, 0, 0, 9, 9, \"T\")");
     g.list.current()->Parameters[5].Value = "say \"hi\"";  // typed: stored and written as typed
-    EXPECT_EQ(buildCall(*g.list.current()), "OpenWindow(0, 0, 0, 9, 9, \"say \"hi\"\")");
+    EXPECT_EQ(buildCall(*g.list.current()), "OpenWindow(0, 0, 0, 9, 9, ~\"say \\\"hi\\\"\")");
+}
+
+// Each rewrite must leave a statement that compiles and spans as many lines as before.
+void expectSound(const std::string& statement, const std::string& read) {
+    EXPECT_EQ(syntaxError(statement), "") << statement;
+    EXPECT_EQ(lineCountOf(statement), lineCountOf(read)) << statement;
+}
+
+TEST(CodeWriter, CallsSharingALineKeepEachOthersEdits) {
+    Fixture f("ButtonGadget(#T1, 1, 2, 3, 4, \"t\") : ButtonGadget(#S1, 5, 6, 7, 8, \"s\") ; x");
+    ASSERT_EQ(f.list.count(), 2);
+    for (int i : {0, 1}) {
+        f.list.select(i);
+        f.list[i].Parameters[1].Value = i == 0 ? "10" : "50";
+        f.list[i].Code = buildLine(f.list[i]);
+        ASSERT_TRUE(writeCode(f.list, f.code));
+        ASSERT_TRUE(refreshStatement(f.list, i, kTable));
+    }
+    EXPECT_EQ(f.code.text(),
+              "ButtonGadget(#T1, 10, 2, 3, 4, \"t\") : ButtonGadget(#S1, 50, 6, 7, 8, "
+              "\"s\") ; x");
+    expectSound(f.code.text(), "");
+}
+
+TEST(CodeWriter, AContinuedCallKeepsItsLinesAndUntouchedArguments) {
+    const std::string read =
+        "ButtonGadget(#S, 10, 50,  ; where\r\n\t\t200, 25, \"s\",\n   #A |\n   #B)";
+    Fixture f(read + "\nnext");
+    ASSERT_EQ(f.list.count(), 1);
+    sElement& e = f.list[0];
+    EXPECT_EQ(e.Lines, 4);
+    EXPECT_EQ(e.Parameters[3].Value, "200");
+    EXPECT_EQ(e.Parameters[6].Value, "#A |\n   #B");
+    EXPECT_EQ(buildLine(e), read);  // nothing changed: every byte stays
+    e.Parameters[4].Value = "26";
+    EXPECT_EQ(buildLine(e),
+              "ButtonGadget(#S, 10, 50,  ; where\r\n\t\t200, 26, \"s\",\n   #A |\n   #B)");
+    e.Parameters[6].Value = "#A";  // one line less of flags: the break moves in front of them
+    const std::string written = buildLine(e);
+    EXPECT_EQ(written, "ButtonGadget(#S, 10, 50,  ; where\r\n\t\t200, 26, \"s\",\n   \n   #A)");
+    expectSound(written, read);
+    ASSERT_TRUE(writeCode(f.list, f.code));
+    EXPECT_EQ(f.code.lineCount(), 5);
+    EXPECT_EQ(f.code.line(4), "next");
+}
+
+TEST(CodeWriter, WrittenValuesAlwaysCompile) {
+    Fixture f("ButtonGadget(#C, 10, 50, 200, 140)");
+    sElement& e = *f.list.current();
+    e.Parameters[6].Value = "#PB_Calendar_Borderless";  // behind a missing text
+    EXPECT_EQ(buildCall(e), "ButtonGadget(#C, 10, 50, 200, 140, \"\", #PB_Calendar_Borderless)");
+    e.Parameters[5].Value = "X\nY";  // a text with a break is an escape string
+    EXPECT_EQ(buildCall(e),
+              "ButtonGadget(#C, 10, 50, 200, 140, ~\"X\\nY\", #PB_Calendar_Borderless)");
+    e.Parameters[1].Value = "a\nb";  // code never carries a break into the line
+    EXPECT_EQ(lineCountOf(buildLine(e)), 1);
+    for (const std::string& text :
+         {std::string("Find \"all\""), std::string("C:\\x\""), std::string("")}) {
+        e.Parameters[5].Value = text;
+        e.Parameters[1].Value = "-5";
+        expectSound(buildLine(e), "");
+    }
 }
 
 TEST(CodeWriter, OnlyATrailingRunOfEmptyOptionalEntriesIsLeftOut) {

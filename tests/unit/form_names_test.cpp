@@ -40,13 +40,14 @@ TEST(FormNames, WindowSizesComeFromTheNearestProcedure) {
         "Procedure.i OpenWindow_0(x = 10, y = $14, Width.l = 600, height=400, t$ = \"a, b\")\n"
         "  OpenWindow(Window_0, x, y, width, height, \"T\")\n"
         "  ProcedureReturn 1\n");
-    EXPECT_EQ(procedureDefault(code, 3, "x"), 10);
-    EXPECT_EQ(procedureDefault(code, 3, "y"), 20);
-    EXPECT_EQ(procedureDefault(code, 3, "width"), 600);
-    EXPECT_EQ(procedureDefault(code, 3, "HEIGHT"), 400);
-    EXPECT_EQ(procedureDefault(code, 3, "left"), std::nullopt);
-    EXPECT_EQ(procedureDefault(code, 1, "width"), 1);
-    EXPECT_EQ(procedureDefault(CodeText("OpenWindow(0, x, y, 1, 1)"), 0, "x"), std::nullopt);
+    const NameScope scope(code);
+    EXPECT_EQ(scope.value(3, "x"), 10);
+    EXPECT_EQ(scope.value(3, "y"), 20);
+    EXPECT_EQ(scope.value(3, "width"), 600);
+    EXPECT_EQ(scope.value(3, "HEIGHT"), 400);
+    EXPECT_EQ(scope.value(3, "left"), std::nullopt);
+    EXPECT_EQ(scope.value(1, "width"), 1);
+    EXPECT_EQ(NameScope(CodeText("OpenWindow(0, x, y, 1, 1)")).value(0, "x"), std::nullopt);
 }
 
 }  // namespace

@@ -1,13 +1,21 @@
 #include "app/ide_file.h"
 #include "app/ide_link.h"
 #include "app/line_selection.h"
+#include "app/message_text.h"
+#include "app/safe_write.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace tessaly {
 namespace {
@@ -128,7 +136,7 @@ TEST_F(IdeFileTest, ReadingOrWritingThatCannotSucceedSaysWhyAndLeavesNothingBehi
     ASSERT_TRUE(file.load(path_, "2x1x2x2", error));
     fs::remove_all(dir_);
     EXPECT_FALSE(file.writeBack("B", error));
-    EXPECT_NE(error.find("No such file"), std::string::npos) << error;
+    EXPECT_EQ(error, "the folder '" + dir_.string() + "' does not exist");
     EXPECT_FALSE(fs::exists(dir_));
 
     // The file's place taken by a folder: the rename fails, the folder stays as it was.
@@ -138,6 +146,122 @@ TEST_F(IdeFileTest, ReadingOrWritingThatCannotSucceedSaysWhyAndLeavesNothingBehi
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(entries(), 1u);
     EXPECT_TRUE(fs::exists(dir_ / "source.pb" / "inside"));
+}
+
+std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The write-back keeps the file what it is. The table runs as root and, through
+// write_back_as_users.sh, as the user nobody, who is given a root-owned file to try.
+TEST(IdeWriteBack, KeepsOwnerGroupModeAndLinksOrLeavesTheFileAlone) {
+    const bool root = geteuid() == 0;
+    gid_t groups[64];  // a group of this user's besides its first, to give a file
+    const int n = getgroups(64, groups);
+    const gid_t mine = root ? 100 : n > 0 && groups[0] != getegid() ? groups[0] : getegid();
+    const char* foreign = std::getenv("TESSALY_FOREIGN_FILE");
+    enum Setup { Plain, Group, Foreign, HardLink, SymLink, ClosedFolder, LongName };
+    enum Expect { Replaced, InPlace, Refused };
+    const struct {
+        Setup setup;
+        mode_t mode;
+        Expect asRoot, asUser;
+        const char* reason;  // in the message of a refusal
+    } rows[] = {
+        {Plain, 0600, Replaced, Replaced, ""},
+        {Group, 0640, Replaced, Replaced, ""},
+        {Foreign, 0644, Replaced, Refused, "Permission denied"},  // another user's file
+        {Plain, 0444, Refused, Refused, "read-only"},
+        {HardLink, 0644, InPlace, InPlace, ""},
+        {SymLink, 0644, Replaced, Replaced, ""},
+        {ClosedFolder, 0644, Replaced, InPlace, ""},  // the super-user adds files anywhere
+        {LongName, 0644, Replaced, Replaced, ""},     // 243 characters
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << &row - rows << (root ? " as root" : ""));
+        char folder[] = "/tmp/tessaly-write-back-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        const std::string dir = folder;
+        std::string file =
+            dir + (row.setup == LongName ? "/" + std::string(240, 'n') : "/a") + ".pb";
+        std::ofstream(file, std::ios::binary) << "; above\nButtonGadget(0, 1, 2, 3, 4)\n";
+        ASSERT_EQ(chmod(file.c_str(), row.mode), 0);
+        std::string path = row.setup == Foreign && !root && foreign ? foreign : file;
+        EXPECT_EQ(row.setup != Group ? 0 : chown(file.c_str(), uid_t(-1), mine), 0);
+        EXPECT_EQ(row.setup != Foreign || !root ? 0 : chown(file.c_str(), 65534, 65534), 0);
+        EXPECT_EQ(row.setup != HardLink ? 0 : link(file.c_str(), (dir + "/b.pb").c_str()), 0);
+        EXPECT_EQ(row.setup != SymLink ? 0 : symlink("a.pb", (path = dir + "/b.pb").c_str()), 0);
+        EXPECT_EQ(row.setup != ClosedFolder ? 0 : chmod(folder, 0555), 0);
+        struct stat old = {}, now = {};
+        ASSERT_EQ(stat(path.c_str(), &old), 0);
+        const std::string had = contents(path);
+
+        IdeFile ide;
+        std::string error;
+        ASSERT_TRUE(ide.load(path, "2x1x2x3", error)) << error;
+        const bool written = ide.writeBack("ButtonGadget(0, 9, 2, 3, 4)", error);
+        ASSERT_EQ(stat(path.c_str(), &now), 0);
+        const Expect expect = root ? row.asRoot : row.asUser;
+        EXPECT_EQ(written, expect != Refused) << error;
+        EXPECT_TRUE(written || error.find(row.reason) != std::string::npos) << error;
+        EXPECT_EQ(contents(path), written ? "; above\nButtonGadget(0, 9, 2, 3, 4)\n" : had);
+        EXPECT_EQ(now.st_ino == old.st_ino, expect != Replaced);
+        EXPECT_EQ(std::tie(now.st_mode, now.st_uid, now.st_gid, now.st_nlink),
+                  std::tie(old.st_mode, old.st_uid, old.st_gid, old.st_nlink));
+        EXPECT_TRUE(row.setup != HardLink || contents(dir + "/b.pb") == contents(path));
+        EXPECT_TRUE(row.setup != SymLink || fs::is_symlink(path));
+        chmod(folder, 0700);  // nothing but the file and its other names is left
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}),
+                  row.setup == HardLink || row.setup == SymLink ? 2 : 1);
+        fs::remove_all(dir);
+    }
+}
+
+TEST(IdeWriteBack, AWriteThatFailsPartWayLeavesTheFileAsItWas) {
+    struct rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, SIG_IGN);
+    const std::string file = fs::temp_directory_path() / ("part-way-" + std::to_string(getpid()));
+    for (const bool hardLink : {false, true}) {  // renamed, or written in place
+        std::ofstream(file, std::ios::binary) << "a\nb\nc\n";
+        EXPECT_EQ(hardLink ? link(file.c_str(), (file + "2").c_str()) : 0, 0);
+        IdeFile ide;
+        std::string error;
+        ASSERT_TRUE(ide.load(file, "2x1x2x2", error));
+        struct rlimit small = {40, old.rlim_max};  // the new text does not fit
+        setrlimit(RLIMIT_FSIZE, &small);
+        EXPECT_FALSE(ide.writeBack(std::string(100, 'x'), error));
+        setrlimit(RLIMIT_FSIZE, &old);
+        EXPECT_EQ(error, std::strerror(EFBIG));
+        EXPECT_EQ(contents(file), "a\nb\nc\n");
+    }
+    fs::remove(file);
+    fs::remove(file + "2");
+}
+
+TEST(IdeWriteBack, TheTemporaryNameFitsAndSameLinesAreFoundWhereTheyStandUnchanged) {
+    EXPECT_EQ(temporaryName(std::string(250, 'n'), 255, 1).size(), 255u);
+    EXPECT_EQ(temporaryName("\xC3\xA9\xC3\xA9\xC3\xA9", 26, 2),
+              ".\xC3\xA9\xC3\xA9.tessaly-00000002.tmp");
+
+    const std::string before = "a\nform1\nform2\nz\n";
+    const struct {
+        const char* after;
+        std::optional<ByteRange> found;
+    } cases[] = {
+        {"new\na\nform1\nform2\nz\n", ByteRange{6, 17}},        // a line added above
+        {"a\r\nform1\r\nform2\r\n", std::nullopt},              // breaks changed inside
+        {"b\nform1\nform2\nform1\nform2\n", ByteRange{2, 13}},  // twice: the one at line 2
+        {"x\nx\nform1\nform2\nform1\nform2\n", std::nullopt},   // twice, neither at line 2
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(findSameLines(before, {2, 13}, c.after), c.found) << c.after;
+}
+
+TEST(MessageText, LongWordsAreBrokenToFitADialog) {
+    EXPECT_EQ(breakLongWords("a path /abcdefgh/ij ok", 5), "a path /abcd\nefgh/\nij ok");
+    EXPECT_EQ(breakLongWords("\xC3\xA9\xC3\xA9\xC3\xA9", 2), "\xC3\xA9\xC3\xA9\n\xC3\xA9");
 }
 
 }  // namespace

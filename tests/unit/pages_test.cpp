@@ -1,5 +1,9 @@
 #include "edit/pages.h"
 
+#include "edit/code_writer.h"
+#include "form/code_text.h"
+#include "form/reader.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,9 +20,16 @@ sElement button(std::vector<std::string> values, std::string flags = "#A|#B|#C")
     e.Flags = std::move(flags);
     for (size_t i = 0; i < values.size(); ++i) {
         e.Parameters.push_back({i < 7 ? names[i] : "More", values[i],
-                                i == 5 ? kTypeText : kTypePlain, uint8_t(i < 6)});
+                                i == 5 ? kTypeText : kTypePlain, uint8_t(i < 6), uint8_t(i == 5)});
     }
     return e;
+}
+
+const KeywordTable& table() {
+    static const KeywordTable t = {
+        {"ButtonGadget, Gadget, Gadget, x, y, Width, Height, Text$, Flags?", "", 1,
+         "ButtonGadget"}};
+    return t;
 }
 
 TEST(Pages, ShowingFillsFieldsByEntryPosition) {
@@ -57,37 +68,72 @@ TEST(Pages, AFlagsEntryPastTheTenthStillDrivesTheList) {
     EXPECT_TRUE(v.fields[9].shown);
 }
 
-TEST(Pages, NameCommitsNormaliseTheIdentifier) {
+TEST(Pages, NameCommitsTakeIdentifiersOnlyAndNormaliseThem) {
     const struct {
         const char* typed;
-        const char* stored;
+        const char* stored;  // nullptr: refused, nothing changes
         bool anyNumber;
     } cases[] = {
-        {"", "#PB_Any", true},   {"#pb_ANY", "#PB_Any", true}, {"Ok", "#Ok", false},
-        {"##O#k", "#Ok", false}, {"1a", "#1a", false},         {"-1", "#-1", false},
+        {"", "#PB_Any", true},
+        {"#pb_ANY", "#PB_Any", true},
+        {"Ok", "#Ok", false},
+        {" #Ok_2$ ", "#Ok_2$", false},
+        {"Gadgets(i + 1)", "Gadgets(i + 1)", false},
+        {"##O#k", nullptr, false},
+        {"1a", nullptr, false},
+        {"-5", nullptr, false},
+        {"Keep me signed in", nullptr, false},
+        {"Gadgets(", nullptr, false},
     };
     for (const auto& c : cases) {
         sElement e = button({"#Old", "1"});
         e.PbAny = 1;
         bool anyNumber = true;
         std::string text = c.typed;
-        ASSERT_TRUE(commitName(e, text, anyNumber));
+        const NameCommit result = commitName(e, text, anyNumber);
+        if (!c.stored) {
+            EXPECT_EQ(result, NameCommit::Refused) << c.typed;
+            EXPECT_EQ(e.Parameters[0].Value, "#Old");
+            EXPECT_EQ(e.PbAny, 1);
+            continue;
+        }
+        ASSERT_EQ(result, NameCommit::Done) << c.typed;
         EXPECT_EQ(text, c.stored) << c.typed;
         EXPECT_EQ(e.Parameters[0].Value, c.stored);
         EXPECT_EQ(anyNumber, c.anyNumber) << c.typed;
         EXPECT_EQ(e.PbAny, c.anyNumber ? 1 : 0) << c.typed;
     }
-    // A number stays as typed and leaves the switch and the mark alone.
+    // A number stays as typed and leaves the switch and the mark alone; a variable stays one.
     sElement e = button({"#PB_Any"});
     e.PbAny = 1;
     bool anyNumber = true;
     std::string text = "42";
-    ASSERT_TRUE(commitName(e, text, anyNumber));
+    ASSERT_EQ(commitName(e, text, anyNumber), NameCommit::Done);
     EXPECT_EQ(text, "42");
     EXPECT_TRUE(anyNumber);
     EXPECT_EQ(e.PbAny, 1);
+    sElement variable = button({"gadget"});
+    text = "other";
+    ASSERT_EQ(commitName(variable, text, anyNumber), NameCommit::Done);
+    EXPECT_EQ(variable.Parameters[0].Value, "other");
     sElement none;
-    EXPECT_FALSE(commitName(none, text, anyNumber));
+    EXPECT_EQ(commitName(none, text, anyNumber), NameCommit::NoEntry);
+}
+
+TEST(Pages, AnAssignedAnyNumberGadgetIsRenamedByItsVariable) {
+    ElementList list;
+    scanLines(CodeText("  Button_Close = ButtonGadget(#PB_Any, 1, 2, 3, 4, \"x\") ; c"), table(),
+              list);
+    sElement& e = list[0];
+    EXPECT_EQ(pagesFor(&e).fields[0].text, "Button_Close");
+    EXPECT_TRUE(pagesFor(&e).assigned);
+    bool anyNumber = true;
+    std::string text = "Button_Quit";
+    ASSERT_EQ(commitName(e, text, anyNumber), NameCommit::Done);
+    EXPECT_EQ(buildLine(e), "  Button_Quit = ButtonGadget(#PB_Any, 1, 2, 3, 4, \"x\") ; c");
+    EXPECT_EQ(pressAnyNumber(e, anyNumber), std::nullopt);  // cannot be unticked
+    text = "#Button_Quit";
+    EXPECT_EQ(commitName(e, text, anyNumber), NameCommit::Refused);
 }
 
 TEST(Pages, TheAnyNumberSwitchFlipsWhatTheFieldShows) {
@@ -106,7 +152,8 @@ TEST(Pages, TheAnyNumberSwitchFlipsWhatTheFieldShows) {
 TEST(Pages, RebuiltFlagsFollowTheRowsAndKeepTheCodesOwn) {
     const std::vector<std::string> rows = {"#A", "#B", "#C"};
     EXPECT_EQ(rebuildFlags(rows, {true, false, true}, "#c | #Mine | 4 | (#X | #Y) | #a"),
-              "#A|#C|#Mine|4|(#X | #Y)");
+              "#A | #C | #Mine | 4 | (#X | #Y)");  // the code's " | " stays
+    EXPECT_EQ(rebuildFlags(rows, {true, true, false}, "#C|#Mine"), "#A|#B|#Mine");
     EXPECT_EQ(rebuildFlags(rows, {false, false, false}, "#B"), "");
     EXPECT_EQ(rebuildFlags(rows, {false, true, false}, ""), "#B");
 
@@ -118,20 +165,30 @@ TEST(Pages, RebuiltFlagsFollowTheRowsAndKeepTheCodesOwn) {
     EXPECT_EQ(e.Parameters[6].Value, "#A|#Mine");
 }
 
-TEST(Pages, NudgesStepOneFieldByOne) {
+TEST(Pages, NudgesOffsetWhatWasWrittenOrLeaveIt) {
     sElement e = button({"#B", "#PB_Ignore", "$10", "x + 1", "0"});
     std::string text = e.Parameters[1].Value;
-    ASSERT_TRUE(nudge(e, 3, text));  // Ctrl+Right: X + 1, a constant reads as 0
-    EXPECT_EQ(e.Parameters[1].Value, "1");
+    EXPECT_FALSE(nudge(e, 3, text));  // #PB_Ignore is no position to move
+    EXPECT_EQ(e.Parameters[1].Value, "#PB_Ignore");
     text = "$10";
-    ASSERT_TRUE(nudge(e, 1, text));  // Ctrl+Up: Y - 1
-    EXPECT_EQ(text, "15");
+    ASSERT_TRUE(nudge(e, 1, text));  // Ctrl+Up: Y - 1, still hexadecimal
+    EXPECT_EQ(text, "$F");
+    text = "x + 1";
+    ASSERT_TRUE(nudge(e, 8, text));  // Alt+Left: Width - 1
+    EXPECT_EQ(e.Parameters[3].Value, "x");
     text = "0";
     ASSERT_TRUE(nudge(e, 5, text));  // Alt+Up: Height - 1
     EXPECT_EQ(e.Parameters[4].Value, "-1");
-    text = "9223372036854775807";
-    ASSERT_TRUE(nudge(e, 7, text));  // Alt+Right at the largest number does not overflow
-    EXPECT_EQ(text, "9223372036854775807");
+    for (const char* unrepresentable : {"9223372036854775807", "99999999999999999999"}) {
+        text = unrepresentable;
+        EXPECT_FALSE(nudge(e, 7, text)) << unrepresentable;  // left as written
+        EXPECT_EQ(text, unrepresentable);
+    }
+    sElement bar = button({"#SB", "WindowID(#W)"});
+    bar.Parameters[1].Name = "ParentWindowID";
+    text = "WindowID(#W)";
+    EXPECT_FALSE(nudge(bar, 3, text));
+    EXPECT_FALSE(pagesFor(&bar).fields[1].enabled);
 
     sElement shortOne = button({"#B", "1", "2"});
     text = "7";

@@ -109,19 +109,17 @@ TEST(Reader, NameTestIgnoresCaseAndSpacesButNotTabs) {
     EXPECT_EQ(read("ButtonGadget 1, 2").count(), 0);
 }
 
-TEST(Reader, TableOrderDecidesBetweenCallsWhoseNamesEndAlike) {
-    // The image call is listed before the button-image call: it wins, inside the longer name.
+TEST(Reader, CallNamesAreWholeWords) {
     ElementList list = read("  ButtonImageGadget(1, 2, 3, 4, 5, 0)");
-    ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(list[0].KeyWord, "ImageGadget");
-    EXPECT_EQ(list[0].Position, 9);
-
-    KeywordTable table = testTable();
-    std::swap(table[1], table[2]);
-    list = read("  ButtonImageGadget(1, 2, 3, 4, 5, 0)", table);
     ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(list[0].KeyWord, "ButtonImageGadget");
     EXPECT_EQ(list[0].Position, 3);
+    // The user's own procedures, module members and fields are other calls.
+    for (const char* other : {"MyButtonGadget(#X, 1, 2, 3, 4, \"mine\")",
+                              "MyModule::ButtonGadget(#X, 1, 2, 3, 4, \"m\")",
+                              "obj.ButtonGadget(#X, 1, 2, 3, 4, \"m\")", "x = 3ButtonGadget(1)"}) {
+        EXPECT_EQ(read(other).count(), 0) << other;
+    }
 }
 
 TEST(Reader, ArgumentsSplitAtTopLevelCommasOnly) {
@@ -208,10 +206,16 @@ TEST(Reader, EveryCallOfALineReadsItsOwnArguments) {
     EXPECT_EQ(values(list[0]), (Values{"0", "0", "0", "100", "100", "T", "", ""}));
     EXPECT_EQ(values(list[1]), (Values{"1", "2", "3", "4", "5", "B", ""}));
     // A call nested in the arguments, with spaces before its "(".
+    // A call nested in the arguments, with spaces before its "(", comes before the call around it.
     list = read("OpenWindow(0, 0, 0, 1, 1, ButtonGadget (7, 8))");
     ASSERT_EQ(list.count(), 2);
-    EXPECT_EQ(list[0].Parameters[5].Value, "ButtonGadget (7, 8)");
-    EXPECT_EQ(values(list[1]), (Values{"7", "8", "", "", "", "", ""}));
+    EXPECT_EQ(list[1].Parameters[5].Value, "ButtonGadget (7, 8)");
+    EXPECT_EQ(values(list[0]), (Values{"7", "8", "", "", "", "", ""}));
+    // Calls are read left to right, whatever the table's order.
+    list = read("DateGadget(#T1, 1, 2, 3, 4) : ButtonGadget(#S1, 5, 6, 7, 8, \"s\")");
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list[0].Parameters[0].Value, "#T1");
+    EXPECT_EQ(list[1].Parameters[0].Value, "#S1");
     // A variable named like the call is no call: the assignment stays in front of it.
     list = read("TextGadget_1 = ButtonGadget_1 + ButtonGadget(#PB_Any, 1, 2, 3, 4, \"x\")");
     ASSERT_EQ(list.count(), 1);
