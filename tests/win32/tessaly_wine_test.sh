@@ -68,6 +68,11 @@ for _ in \$(seq 100); do [ -s editor.txt.handle ] && break; sleep 0.1; done
 [ -s editor.txt.handle ] || fail "the editor stand-in did not start"
 
 cd "$work/app"
+"$wine" tessaly.exe --snapshot out.png "$work/form.pb" >/dev/null 2>"$work/snapshot.err"
+status=\$?
+[ \$status -eq 2 ] && grep -q 'cannot write PNG' "$work/snapshot.err" && [ ! -e out.png ] ||
+    fail "--snapshot without a PNG encoder: status \$status, \$(cat "$work/snapshot.err")"
+ok "--snapshot is refused with a message and status 2"
 "$wine" tessaly.exe "$work/form.pb" >>"$log" 2>&1 &
 pid=\$!
 preview=\$(window "Wine form") || fail "no preview window"
