@@ -81,13 +81,11 @@ build_wx() {
   (cd "$work/build" && nice -n 10 make -j "$jobs" >"$work/make.log" 2>&1 ||
     { tail -40 "$work/make.log"; exit 1; })
   # Installed into a staging folder and moved into place whole, so that an interrupted build
-  # leaves no half library; the prefix compiled in is the final one.
+  # leaves no half library; the prefix compiled in is the final one (wx-config points into it).
   local stage=$work/stage
   (cd "$work/build" && make install DESTDIR="$stage" >/dev/null)
   $SUDO rm -rf "$wx_prefix"
   $SUDO mv "$stage$wx_prefix" "$wx_prefix"
-  # wx-config is a link into the library's folder, made pointing into the staging folder.
-  $SUDO ln -sfn "$(ls -d "$wx_prefix"/lib/wx/config/*)" "$wx_prefix/bin/wx-config"
   rm -rf "$work"
 }
 
