@@ -73,6 +73,10 @@ status=\$?
 [ \$status -eq 2 ] && grep -q 'cannot write PNG' "$work/snapshot.err" && [ ! -e out.png ] ||
     fail "--snapshot without a PNG encoder: status \$status, \$(cat "$work/snapshot.err")"
 ok "--snapshot is refused with a message and status 2"
+# Started from another folder (as the IDE may), it still finds keywords.json beside itself.
+(cd "$work" && "$wine" app/tessaly.exe --dump form.pb 2>/dev/null) | grep -q '"KeyWord": "ButtonGadget"' ||
+    fail "started from another folder, it recognises no call"
+ok "started from another folder, it reads keywords.json from its own"
 "$wine" tessaly.exe "$work/form.pb" >>"$log" 2>&1 &
 pid=\$!
 preview=\$(window "Wine form") || fail "no preview window"
