@@ -96,6 +96,7 @@ namespace {
 // the program busy for a minute). The style sheet matches the widget by name.
 template <typename Control>
 Control* popUpAsList(Control* dropDown) {
+#ifdef __WXGTK__
     static GtkCssProvider* provider = [] {
         GtkCssProvider* css = gtk_css_provider_new();
         gtk_css_provider_load_from_data(
@@ -109,6 +110,7 @@ Control* popUpAsList(Control* dropDown) {
     gtk_widget_set_name(widget, "tessaly-list-popup");
     // Now, before the entries come, not when the toolkit next looks at the style.
     g_signal_emit_by_name(widget, "style-updated");
+#endif  // Windows' drop-down lists always pop up as a list
     return dropDown;
 }
 

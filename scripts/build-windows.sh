@@ -114,6 +114,7 @@ set(PACKAGE_VERSION "$json_version")
 set(PACKAGE_VERSION_COMPATIBLE TRUE)
 CONFIG
 
+rm -f "$out"/tessaly-*-windows-x64.zip  # a failed build leaves no older zip behind
 start=$(date +%s)
 cmake -S . -B "$out" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DTESSALY_TESTS=OFF -DTESSALY_BENCH=OFF \

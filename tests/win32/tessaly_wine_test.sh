@@ -68,6 +68,15 @@ for _ in \$(seq 100); do [ -s editor.txt.handle ] && break; sleep 0.1; done
 [ -s editor.txt.handle ] || fail "the editor stand-in did not start"
 
 cd "$work/app"
+"$wine" tessaly.exe --snapshot out.png "$work/form.pb" >/dev/null 2>"$work/snapshot.err"
+status=\$?
+[ \$status -eq 2 ] && grep -q 'cannot write PNG' "$work/snapshot.err" && [ ! -e out.png ] ||
+    fail "--snapshot without a PNG encoder: status \$status, \$(cat "$work/snapshot.err")"
+ok "--snapshot is refused with a message and status 2"
+# Started from another folder (as the IDE may), it still finds keywords.json beside itself.
+(cd "$work" && "$wine" app/tessaly.exe --dump form.pb 2>/dev/null) | grep -q '"KeyWord": "ButtonGadget"' ||
+    fail "started from another folder, it recognises no call"
+ok "started from another folder, it reads keywords.json from its own"
 "$wine" tessaly.exe "$work/form.pb" >>"$log" 2>&1 &
 pid=\$!
 preview=\$(window "Wine form") || fail "no preview window"
