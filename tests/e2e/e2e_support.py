@@ -177,7 +177,10 @@ def make_active(title):
     wid = window_id(title)
 
     def active():
-        xdotool("windowactivate", "--sync", wid)
+        # A refusal is asked again: under load xdotool may read the window manager's list of
+        # supported requests as empty for a moment.
+        subprocess.run(["xdotool", "windowactivate", "--sync", wid], capture_output=True,
+                       timeout=20)
         return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
                               text=True).stdout.strip() == wid
     wait_for(active, "the window " + title + " to be active", 15)
