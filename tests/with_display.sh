@@ -26,8 +26,9 @@ unset WAYLAND_DISPLAY
 
 openbox >"$tmp/openbox.log" 2>&1 &
 wm=$!
-for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# Ready once it announces the requests the tests make of it (activating a window), not only itself.
+for _ in $(seq 600); do
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q '_NET_ACTIVE_WINDOW' && break
     sleep 0.05
 done
 

@@ -177,11 +177,16 @@ def make_active(title):
     wid = window_id(title)
 
     def active():
-        # A refusal is asked again: under load xdotool may read the window manager's list of
-        # supported requests as empty for a moment.
-        subprocess.run(["xdotool", "windowactivate", "--sync", wid], capture_output=True,
-                       timeout=20)
-        return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
+        asked = subprocess.run(["xdotool", "windowactivate", "--sync", wid], capture_output=True,
+                               timeout=10)
+        if asked.returncode == 0:
+            return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
+                                  text=True).stdout.strip() == wid
+        # The window manager refused (it may not have announced what it supports yet): raise
+        # and focus the window directly.
+        xdotool("windowraise", wid)
+        subprocess.run(["xdotool", "windowfocus", "--sync", wid], capture_output=True, timeout=10)
+        return subprocess.run(["xdotool", "getwindowfocus", "-f"], capture_output=True,
                               text=True).stdout.strip() == wid
     wait_for(active, "the window " + title + " to be active", 15)
 
