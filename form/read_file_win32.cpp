@@ -8,23 +8,11 @@
 #include <cstring>
 #include <cwchar>
 
+#include "form/wide_path.h"
+
 namespace tessaly {
 
 namespace {
-
-// File names arrive as UTF-8, or in the system's code page from a plain command line.
-std::wstring widePath(const std::string& path) {
-    for (UINT codePage : {UINT(CP_UTF8), UINT(CP_ACP)}) {
-        const DWORD flags = codePage == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0;
-        const int n =
-            MultiByteToWideChar(codePage, flags, path.data(), int(path.size()), nullptr, 0);
-        if (n <= 0 && !path.empty()) continue;
-        std::wstring wide(size_t(n), L'\0');
-        MultiByteToWideChar(codePage, flags, path.data(), int(path.size()), wide.data(), n);
-        return wide;
-    }
-    return {};
-}
 
 // The reason a file of this status is not read, empty when it may be.
 std::string refusal(const struct _stat64& st) {
